@@ -1,0 +1,111 @@
+// SPDX-FileCopyrightText: 2026 Quillway developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QColor>
+#include <QPointer>
+#include <QString>
+#include <vector>
+
+class QWidget;
+class QRect;
+
+namespace platform {
+
+class App;
+class Canvas;
+class Control;
+class Image;
+class Label;
+class Timer;
+
+struct FormLayout {
+    QString caption;
+    int clientWidth = 0;  // twips
+    int clientHeight = 0; // twips
+    QColor backColor{192, 192, 192};
+    QString picture; // drawn once, unscaled, at the top-left; may be empty
+};
+
+// One of the program's windows. The object (and so every variable a window
+// class adds) lives until the program ends; the window itself is loaded from
+// its layout on first access and lives until it is unloaded. Controls are
+// declared as members of the window class and painted in declaration order,
+// later ones in front.
+//
+// The handlers carry the names of the window's events; a window class
+// overrides the ones it has.
+class Form
+{
+public:
+    Form(App &app, const QString &name, const FormLayout &layout);
+    virtual ~Form();
+    Form(const Form &) = delete;
+    Form &operator=(const Form &) = delete;
+
+    const QString &name() const { return m_name; }
+    App &app() const { return m_app; }
+    const FormLayout &layout() const { return m_layout; }
+
+    // Creates the window from its layout, if it is not loaded, and runs Form_Load.
+    void Load();
+    // Makes the window visible, brings it to the front and makes it the active
+    // window; loads it first. Centred on the screen at its first showing after
+    // each load. Fires Activate when it becomes the program's active window.
+    void Show();
+    // Makes it invisible, keeping controls, timers and variables.
+    void Hide();
+    // Destroys the window and its controls (no Unload handler runs); its
+    // variables keep their values.
+    void Unload();
+
+    QString Caption() const;
+    void setCaption(const QString &caption);
+
+    bool isLoaded() const { return m_loaded; }
+    bool isVisible() const;
+
+    // A timer of this window by its name ("Timer1"), for the windows that hand
+    // control back to this one. Loads the window.
+    Timer &timer(const QString &name);
+
+    // The Qt window while loaded, else nullptr.
+    QWidget *widget() const;
+
+    // Handlers. Form_KeyDown gets the Windows virtual-key code (arrows 37 to
+    // 40, letters as their capital ASCII code) and the shift state (1 Shift,
+    // 2 Ctrl, 4 Alt).
+    virtual void Form_Load() {}
+    virtual void Form_Activate() {}
+    virtual void Form_KeyDown(int KeyCode, int Shift) { Q_UNUSED(KeyCode) Q_UNUSED(Shift) }
+    // The user closes the window; setting Cancel to 1 keeps it open.
+    virtual void Form_Unload(int &Cancel) { Q_UNUSED(Cancel) }
+
+    // Modal boxes, through the program's dialog service.
+    int MsgBox(const QString &prompt, int buttons, const QString &title);
+    QString InputBox(const QString &prompt, const QString &title, const QString &defaultText);
+
+    // --- used by the layer itself ---
+    void ensureLoaded();
+    void add(Control *control);
+    const std::vector<Control *> &controls() const { return m_controls; }
+    // Schedules a repaint of a rectangle in logical pixels.
+    void invalidate(const QRect &rect);
+    // The player pressed a key / clicked at a point / closed the window.
+    void keyPressed(int keyCode, int shift);
+    void clicked(const QPoint &pixel);
+    void closeRequested(bool &accepted);
+
+private:
+    App &m_app;
+    QString m_name;
+    FormLayout m_layout;
+    std::vector<Control *> m_controls;
+    QPointer<Canvas> m_canvas;
+    QString m_caption;
+    bool m_loaded = false;
+    bool m_loading = false;
+    bool m_shownSinceLoad = false;
+};
+
+} // namespace platform

@@ -1,0 +1,29 @@
+// SPDX-FileCopyrightText: 2026 Quillway developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <Qt>
+
+namespace platform {
+
+class Form;
+class Label;
+
+// What a player does to the program, sent through the same Qt events the
+// window system sends, for tests.
+namespace player {
+// Presses and releases a key in the window (Qt key, e.g. Qt::Key_Up).
+void pressKey(Form &form, int qtKey, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+// Clicks the middle of a label.
+void click(Label &label);
+// Clicks a point of the window, in logical pixels.
+void clickAt(Form &form, int x, int y);
+// Closes the window by its close box.
+void close(Form &form);
+// Switches to the window, as clicking it would (the focus lands on it).
+void switchTo(Form &form);
+// Moves the focus away from the program (another application).
+void leaveProgram(Form &form);
+} // namespace player
+
+} // namespace platform

@@ -1,0 +1,44 @@
+// SPDX-FileCopyrightText: 2026 Quillway developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "control.h"
+
+#include <functional>
+
+namespace platform {
+
+// A window's timer. While Enabled, its Timer event fires every Interval ms
+// (at the clock's resolution), the first one interval after enabling; see
+// Clock for the exact schedule. Timers enabled in the layout start counting
+// when their window is loaded; unloading the window stops them, and a tick
+// already due then is dropped.
+class Timer final : public Control
+{
+public:
+    Timer(Form *form, const QString &name, int interval, bool enabled, std::function<void()> onTimer);
+    ~Timer() override;
+
+    bool Enabled() const;
+    void setEnabled(bool enabled);
+    int Interval() const;
+    void setInterval(int ms);
+
+    // The period the clock actually uses.
+    int period() const;
+
+    void reset() override;
+    void unloaded() override;
+
+    // Called by the clock for one tick.
+    void fire();
+
+private:
+    int m_layoutInterval;
+    bool m_layoutEnabled;
+    std::function<void()> m_onTimer;
+    int m_interval = 0;
+    bool m_enabled = false;
+};
+
+} // namespace platform
