@@ -1,0 +1,98 @@
+// SPDX-FileCopyrightText: 2026 Quillway developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "rules.h"
+
+#include "assets/assets.h"
+#include "chase.h"
+
+#include "platform/menulink.h"
+
+namespace front {
+
+namespace {
+
+platform::FormLayout rulesLayout()
+{
+    return {.caption = QStringLiteral("Quillway - Rules"),
+            .clientWidth = 4500,
+            .clientHeight = 5595,
+            .backColor = QColor(192, 192, 192),
+            .picture = QString::fromLatin1(assets::sideHog)};
+}
+
+// Every paragraph wraps within the same column, in the window's default font.
+platform::LabelLayout paragraph(const char *name, int top, int height, const QString &text)
+{
+    platform::LabelLayout layout;
+    layout.name = QString::fromLatin1(name);
+    layout.caption = text;
+    layout.left = 120;
+    layout.top = top;
+    layout.width = 4215;
+    layout.height = height;
+    layout.alignment = Qt::AlignLeft;
+    layout.wordWrap = true;
+    return layout;
+}
+
+platform::ImageLayout chaser(const char *name, int left, int width, const char *picture)
+{
+    return {.name = QString::fromLatin1(name),
+            .left = left,
+            .top = 4700,
+            .width = width,
+            .height = 720,
+            .visible = true,
+            .stretch = false,
+            .picture = QString::fromLatin1(picture)};
+}
+
+} // namespace
+
+Rules::Rules(platform::App &app)
+    : Form(app, QString::fromLatin1(windowName), rulesLayout())
+    , Label6(this, paragraph("Label6", 0, 135, QString()))
+    , Label2(this,
+             paragraph("Label2", 600, 855,
+                       QStringLiteral("In Quillway you have to guide the hedgehog, which is first of all located at "
+                                      "the bottom of the game window, across the road. You have three lives, and "
+                                      "they go down if you run out of time, or get hit by a vehicle.")))
+    , Label3(this,
+             paragraph("Label3", 1560, 855,
+                       QStringLiteral("Your score starts at 0 at the start of a new game. It decreases as time runs "
+                                      "down, but you recieve 1000 points every time you succesfully guide a hedgehog "
+                                      "across the road.")))
+    , Label4(this,
+             paragraph("Label4", 2520, 855,
+                       QStringLiteral("The timer is the coloured bar located at the top of the game window. It "
+                                      "gradually decreases as time goes on. When you sucessfully guide a hedgehog "
+                                      "across the road, start a new game, or lose a life, the timer returns to it's "
+                                      "full length.")))
+    , Label5(this,
+             paragraph("Label5", 3480, 615,
+                       QStringLiteral("Use the arrow keys to guide the hedgehog across the road. If you acheive a "
+                                      "very high score, you will be asked to enter your name, for entry on the high "
+                                      "score table.")))
+    , Label7(this,
+             paragraph("Label7", 4320, 255,
+                       QStringLiteral("When you get on to higher levels, the time runs out faster.")))
+    , Car(this, chaser("Car", -6000, 1440, assets::sideCar))
+    , Hedgehog(this, chaser("Hedgehog", -1000, 930, assets::sideHog))
+    , Timer1(this, QStringLiteral("Timer1"), 10, true, [this] { Timer1_Timer(); })
+{
+}
+
+void Rules::Timer1_Timer()
+{
+    chaseTick(Car, Hedgehog);
+}
+
+void Rules::Form_Unload(int &Cancel)
+{
+    // Always closes, without asking: this window holds nothing to lose.
+    Q_UNUSED(Cancel)
+    Timer1.setEnabled(false);
+    platform::returnToMainMenu(app());
+}
+
+} // namespace front
