@@ -68,8 +68,9 @@ public:
     Form *activeForm() const { return m_active; }
 
     // --- used by Form ---
-    // A window became the active one through its own Show.
-    void shown(Form &form);
+    // A window is being shown: records it as the active one and says whether
+    // that is a switch (its Activate is due).
+    bool makeActive(Form &form);
     // A window was hidden or unloaded.
     void gone(Form &form);
     // The window system moved the focus to `window` (nullptr: none of ours).
@@ -77,7 +78,6 @@ public:
 
 private:
     [[noreturn]] void exit(int status);
-    void activate(Form &form);
     void endIfNothingVisible();
 
     Clock &m_clock;

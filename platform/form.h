@@ -8,6 +8,7 @@
 #include <vector>
 
 class QWidget;
+class QPoint;
 class QRect;
 
 namespace platform {
@@ -93,8 +94,10 @@ public:
     void invalidate(const QRect &rect);
     // The player pressed a key / clicked at a point / closed the window.
     void keyPressed(int keyCode, int shift);
-    void clicked(const QPoint &pixel);
-    void closeRequested(bool &accepted);
+    void clicked(const QPoint &pressedAt, const QPoint &releasedAt);
+    void closeRequested();
+    // The label that a click at `pixel` is for, or nullptr.
+    Label *labelAt(const QPoint &pixel) const;
 
 private:
     App &m_app;

@@ -5,6 +5,7 @@
 #include "control.h"
 
 #include <QColor>
+#include <QFont>
 #include <QRect>
 #include <QString>
 #include <functional>

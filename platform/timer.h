@@ -32,8 +32,11 @@ public:
 
     // Called by the clock for one tick.
     void fire();
+    // Construction order, which orders ticks due at the same moment.
+    quint64 sequence() const { return m_sequence; }
 
 private:
+    quint64 m_sequence;
     int m_layoutInterval;
     bool m_layoutEnabled;
     std::function<void()> m_onTimer;

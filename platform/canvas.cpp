@@ -1,0 +1,111 @@
+// SPDX-FileCopyrightText: 2026 Quillway developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "canvas.h"
+
+#include "app.h"
+#include "form.h"
+#include "image.h"
+#include "keys.h"
+#include "label.h"
+#include "pictures.h"
+#include "twips.h"
+
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace platform {
+
+Canvas::Canvas(Form &form)
+    : QWidget(nullptr,
+              Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                  | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
+    , m_form(form)
+{
+    const FormLayout &layout = form.layout();
+    setFixedSize(twipsToPixels(float(layout.clientWidth)), twipsToPixels(float(layout.clientHeight)));
+    setWindowTitle(layout.caption);
+    if (!form.app().icon().isNull())
+        setWindowIcon(form.app().icon());
+    // Everything is painted here, opaque, so Qt need not clear first.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setAttribute(Qt::WA_DeleteOnClose, false);
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+void Canvas::paintEvent(QPaintEvent *event)
+{
+    QPainter painter(this);
+    painter.setClipRegion(event->region());
+    const FormLayout &layout = m_form.layout();
+    painter.fillRect(rect(), layout.backColor);
+    if (!layout.picture.isEmpty())
+        painter.drawPixmap(0, 0, pictures::original(layout.picture));
+
+    for (const Control *control : m_form.controls()) {
+        if (auto *label = dynamic_cast<const Label *>(control)) {
+            const QRect area = label->pixelRect();
+            if (!event->region().intersects(area))
+                continue;
+            const LabelLayout &l = label->layout();
+            painter.save();
+            painter.setClipRect(area, Qt::IntersectClip); // a label's text stays inside it
+            painter.setFont(label->font());
+            painter.setPen(l.foreColor);
+            int flags = int(l.alignment) | Qt::AlignTop;
+            if (l.wordWrap)
+                flags |= Qt::TextWordWrap;
+            painter.drawText(area, flags, label->Caption());
+            painter.restore();
+        } else if (auto *image = dynamic_cast<const Image *>(control)) {
+            if (!image->Visible())
+                continue;
+            const QRect area = image->pixelRect();
+            if (area.isEmpty() || !event->region().intersects(area))
+                continue;
+            const ImageLayout &l = image->layout();
+            if (l.stretch) {
+                painter.drawPixmap(area.topLeft(), pictures::scaled(l.picture, area.size()));
+            } else {
+                painter.save();
+                painter.setClipRect(area, Qt::IntersectClip);
+                painter.drawPixmap(area.topLeft(), pictures::original(l.picture));
+                painter.restore();
+            }
+        }
+    }
+}
+
+void Canvas::keyPressEvent(QKeyEvent *event)
+{
+    const int code = virtualKeyCode(event->key());
+    if (code != 0)
+        m_form.keyPressed(code, shiftState(event->modifiers()));
+    event->accept();
+}
+
+void Canvas::mousePressEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton)
+        m_pressedAt = event->position().toPoint();
+}
+
+void Canvas::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (event->button() != Qt::LeftButton)
+        return;
+    const QPoint pressedAt = m_pressedAt;
+    m_pressedAt = QPoint(-1, -1);
+    // A click is a press and a release on the same label.
+    m_form.clicked(pressedAt, event->position().toPoint());
+}
+
+void Canvas::closeEvent(QCloseEvent *event)
+{
+    // The form decides, and hides or unloads the window itself.
+    event->ignore();
+    m_form.closeRequested();
+}
+
+} // namespace platform

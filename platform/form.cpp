@@ -1,0 +1,185 @@
+// SPDX-FileCopyrightText: 2026 Quillway developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "form.h"
+
+#include "app.h"
+#include "canvas.h"
+#include "control.h"
+#include "dialogs.h"
+#include "label.h"
+#include "runtimeerror.h"
+#include "timer.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+
+namespace platform {
+
+Form::Form(App &app, const QString &name, const FormLayout &layout)
+    : m_app(app)
+    , m_name(name)
+    , m_layout(layout)
+    , m_caption(layout.caption)
+{
+}
+
+Form::~Form()
+{
+    delete m_canvas;
+}
+
+void Form::add(Control *control)
+{
+    m_controls.push_back(control);
+}
+
+void Form::ensureLoaded()
+{
+    if (!m_loaded && !m_loading)
+        Load();
+}
+
+void Form::Load()
+{
+    if (m_loaded || m_loading)
+        return;
+    m_loading = true;
+    // Timers enabled in the layout start counting here.
+    for (Control *control : m_controls)
+        control->reset();
+    m_caption = m_layout.caption;
+    m_canvas = new Canvas(*this);
+    m_shownSinceLoad = false;
+    m_loaded = true;
+    m_loading = false;
+    Form_Load();
+}
+
+void Form::Show()
+{
+    ensureLoaded();
+    if (!m_shownSinceLoad) {
+        m_shownSinceLoad = true;
+        if (QScreen *screen = QGuiApplication::primaryScreen()) {
+            QRect frame(QPoint(0, 0), m_canvas->size());
+            frame.moveCenter(screen->availableGeometry().center());
+            m_canvas->move(frame.topLeft());
+        }
+    }
+    // Recorded before the window system hears of it, so its own focus change
+    // that follows is seen as the same switch.
+    const bool activates = m_app.makeActive(*this);
+    m_canvas->show();
+    m_canvas->raise();
+    m_canvas->activateWindow();
+    if (activates)
+        Form_Activate();
+}
+
+void Form::Hide()
+{
+    ensureLoaded();
+    m_canvas->hide();
+    m_app.gone(*this);
+}
+
+void Form::Unload()
+{
+    if (!m_loaded)
+        return;
+    for (Control *control : m_controls)
+        control->unloaded();
+    m_loaded = false;
+    if (m_canvas) {
+        m_canvas->hide();
+        // Possibly inside the window's own close event: delete it later.
+        m_canvas->deleteLater();
+        m_canvas = nullptr;
+    }
+    m_app.gone(*this);
+}
+
+QString Form::Caption() const
+{
+    const_cast<Form *>(this)->ensureLoaded();
+    return m_caption;
+}
+
+void Form::setCaption(const QString &caption)
+{
+    ensureLoaded();
+    m_caption = caption;
+    m_canvas->setWindowTitle(caption);
+}
+
+bool Form::isVisible() const
+{
+    return m_loaded && m_canvas && m_canvas->isVisible();
+}
+
+Timer &Form::timer(const QString &name)
+{
+    ensureLoaded();
+    for (Control *control : m_controls) {
+        if (auto *t = dynamic_cast<Timer *>(control); t && t->name() == name)
+            return *t;
+    }
+    throw RuntimeError(errors::InvalidPropertyValue, QStringLiteral("No timer %1 on %2").arg(name, m_name));
+}
+
+QWidget *Form::widget() const
+{
+    return m_canvas;
+}
+
+int Form::MsgBox(const QString &prompt, int buttons, const QString &title)
+{
+    return m_app.dialogs().MsgBox(prompt, buttons, title);
+}
+
+QString Form::InputBox(const QString &prompt, const QString &title, const QString &defaultText)
+{
+    return m_app.dialogs().InputBox(prompt, title, defaultText);
+}
+
+void Form::invalidate(const QRect &rect)
+{
+    if (m_canvas)
+        m_canvas->update(rect.adjusted(-1, -1, 1, 1));
+}
+
+void Form::keyPressed(int keyCode, int shift)
+{
+    m_app.dispatch([&] { Form_KeyDown(keyCode, shift); });
+}
+
+Label *Form::labelAt(const QPoint &pixel) const
+{
+    // Labels lie side by side; the one declared last is the one in front.
+    for (auto it = m_controls.rbegin(); it != m_controls.rend(); ++it) {
+        if (auto *label = dynamic_cast<Label *>(*it); label && label->pixelRect().contains(pixel))
+            return label;
+    }
+    return nullptr;
+}
+
+void Form::clicked(const QPoint &pressedAt, const QPoint &releasedAt)
+{
+    Label *label = labelAt(releasedAt);
+    if (label && label == labelAt(pressedAt))
+        label->click();
+}
+
+void Form::closeRequested()
+{
+    if (!m_loaded)
+        return;
+    m_app.dispatch([this] {
+        int cancel = 0;
+        Form_Unload(cancel);
+        if (cancel == 0)
+            Unload();
+    });
+}
+
+} // namespace platform

@@ -1,0 +1,81 @@
+// SPDX-FileCopyrightText: 2026 Quillway developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "richtextbox.h"
+
+#include "rtf.h"
+#include "runtimeerror.h"
+
+#include <QFile>
+#include <QDir>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace platform {
+
+RichTextBox::RichTextBox(Form *form, const QString &name, int left, int top, int width, int height)
+    : Control(form, name)
+{
+    // Nobody sees these boxes, so their geometry is kept only in the layout.
+    Q_UNUSED(left) Q_UNUSED(top) Q_UNUSED(width) Q_UNUSED(height)
+}
+
+QString RichTextBox::Text() const
+{
+    ensureLoaded();
+    return m_text;
+}
+
+void RichTextBox::setText(const QString &text)
+{
+    ensureLoaded();
+    m_text = text;
+}
+
+namespace {
+[[noreturn]] void fileError(const QString &path)
+{
+    const QFileInfo info(path);
+    if (!info.absoluteDir().exists())
+        throw RuntimeError(errors::PathNotFound, QStringLiteral("Path not found"));
+    if (!info.exists())
+        throw RuntimeError(errors::FileNotFound, QStringLiteral("File not found"));
+    throw RuntimeError(errors::PathFileAccess, QStringLiteral("Path/File access error"));
+}
+} // namespace
+
+void RichTextBox::LoadFile(const QString &path)
+{
+    ensureLoaded();
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        fileError(path);
+    // Read one byte past the limit, so an oversized file is told apart
+    // without reading all of it.
+    const QByteArray bytes = file.read(rtf::maxDocumentSize + 1);
+    if (file.error() != QFileDevice::NoError)
+        fileError(path);
+    const std::optional<QString> text = rtf::read(bytes);
+    if (!text)
+        throw RuntimeError(errors::InvalidFileFormat, QStringLiteral("Invalid file format"));
+    m_text = *text;
+}
+
+void RichTextBox::SaveFile(const QString &path)
+{
+    ensureLoaded();
+    // Written to a temporary file and renamed over the old one, so a failure
+    // half-way never leaves a truncated score file behind.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        fileError(path);
+    const QByteArray bytes = rtf::write(m_text);
+    if (file.write(bytes) != bytes.size() || !file.commit())
+        fileError(path);
+}
+
+void RichTextBox::reset()
+{
+    m_text.clear();
+}
+
+} // namespace platform
