@@ -23,6 +23,8 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    // Tab is a key like any other here: there is no focus to move.
+    bool focusNextPrevChild(bool) override { return false; }
 
 private:
     Form &m_form;

@@ -54,7 +54,7 @@ void RichTextBox::LoadFile(const QString &path)
     const QByteArray bytes = file.read(rtf::maxDocumentSize + 1);
     if (file.error() != QFileDevice::NoError)
         fileError(path);
-    const std::optional<QString> text = rtf::read(bytes);
+    const std::optional<QString> text = bytes.size() > rtf::maxDocumentSize ? std::nullopt : rtf::read(bytes);
     if (!text)
         throw RuntimeError(errors::InvalidFileFormat, QStringLiteral("Invalid file format"));
     m_text = *text;

@@ -1,0 +1,119 @@
+// SPDX-FileCopyrightText: 2026 Quillway developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "testwindow.h"
+
+#include "platform/player.h"
+
+#include <QImage>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QWidget>
+
+using namespace platform;
+
+// What the player sees: stretch, clip, stacking and hidden images, rendered
+// and checked pixel by pixel.
+class TestDrawing : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void pixels_data();
+    void pixels();
+    void clickOnImageOverLabelIsTheLabels();
+
+private:
+    QTemporaryDir m_dir;
+    QString m_back;
+    QString m_front;
+};
+
+namespace {
+const QRgb red = qRgb(255, 0, 0);
+const QRgb blue = qRgb(0, 0, 255);
+const QRgb green = qRgb(0, 255, 0);
+const QRgb yellow = qRgb(255, 255, 0);
+const QRgb grey = qRgb(128, 128, 128);
+
+// Two colours side by side, two pixels each, two rows high.
+QString writePicture(const QString &path, QRgb left, QRgb right)
+{
+    QImage image(4, 2, QImage::Format_RGB888);
+    for (int y = 0; y < 2; ++y) {
+        for (int x = 0; x < 4; ++x)
+            image.setPixel(x, y, x < 2 ? left : right);
+    }
+    image.save(path, "BMP");
+    return path;
+}
+} // namespace
+
+void TestDrawing::initTestCase()
+{
+    QVERIFY(m_dir.isValid());
+    m_back = writePicture(m_dir.filePath(QStringLiteral("back.bmp")), red, blue);
+    m_front = writePicture(m_dir.filePath(QStringLiteral("front.bmp")), green, yellow);
+}
+
+using Change = std::function<void(TestWindow &)>;
+Q_DECLARE_METATYPE(Change)
+using Expectations = QList<std::pair<QPoint, QRgb>>;
+Q_DECLARE_METATYPE(Expectations)
+
+void TestDrawing::pixels_data()
+{
+    // Back: stretched 4x2 picture over 40x20 px at (10,10). Front: unstretched
+    // at (20,10), 40x20 px, its picture 4x2 px at the top-left, behind it Back.
+    QTest::addColumn<Change>("change");
+    QTest::addColumn<Expectations>("expected");
+
+    QTest::newRow("layout") << Change() << Expectations{
+        {{5, 5}, grey}, {{80, 70}, grey},                       // window colour
+        {{12, 25}, red}, {{45, 25}, blue},                      // stretched to 40x20
+        {{20, 10}, green}, {{23, 11}, yellow},                  // unstretched, in front
+        {{24, 10}, red}, {{20, 12}, red}, {{35, 20}, blue},     // clipped to its picture's size
+    };
+    QTest::newRow("hidden image shows what is behind") << Change([](TestWindow &w) { w.Front.setVisible(false); })
+                                                       << Expectations{{{20, 10}, red}, {{23, 11}, red}};
+    QTest::newRow("unstretched picture clipped to a narrower control") << Change([](TestWindow &w) { w.Front.setWidth(30); })
+                                                                       << Expectations{{{21, 10}, green}, {{22, 10}, red}};
+    QTest::newRow("width 0 shows nothing") << Change([](TestWindow &w) { w.Front.setWidth(0); })
+                                           << Expectations{{{20, 10}, red}};
+    QTest::newRow("partly left of the window") << Change([](TestWindow &w) { w.Back.setLeft(-300); })
+                                               << Expectations{{{5, 25}, blue}, {{19, 25}, blue}, {{21, 25}, grey}};
+    QTest::newRow("moved: old place repainted") << Change([](TestWindow &w) { w.Back.setTop(900); })
+                                                << Expectations{{{12, 25}, grey}, {{12, 65}, red}};
+}
+
+void TestDrawing::pixels()
+{
+    QFETCH(Change, change);
+    QFETCH(Expectations, expected);
+    TestProgram program;
+    TestWindow window(program.app, QStringLiteral("W"), m_back, m_front);
+    program.app.add(window);
+    window.Caption1.setCaption(QString());
+    program.app.dispatch([&] { window.Show(); });
+    if (change)
+        change(window);
+    const QImage shot = window.widget()->grab().toImage();
+    QCOMPARE(shot.size(), QSize(100, 80));
+    for (const auto &[point, colour] : expected) {
+        QVERIFY2(shot.pixel(point) == colour,
+                 qPrintable(QStringLiteral("at (%1,%2): %3").arg(point.x()).arg(point.y()).arg(shot.pixel(point), 8, 16)));
+    }
+}
+
+void TestDrawing::clickOnImageOverLabelIsTheLabels()
+{
+    TestProgram program;
+    TestWindow window(program.app, QStringLiteral("W"), m_back, m_front);
+    program.app.add(window);
+    program.app.dispatch([&] { window.Show(); });
+    player::clickAt(window, 21, 11); // on the front image, inside the label
+    player::clickAt(window, 80, 70); // outside every label
+    QCOMPARE(window.log.count(QStringLiteral("Caption1_Click")), 1);
+}
+
+QTEST_MAIN(TestDrawing)
+#include "tst_drawing.moc"

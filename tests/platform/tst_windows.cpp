@@ -1,0 +1,294 @@
+// SPDX-FileCopyrightText: 2026 Quillway developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "testwindow.h"
+
+#include "platform/keys.h"
+#include "platform/player.h"
+#include "platform/runtimeerror.h"
+
+#include <QTest>
+#include <QWidget>
+#include <QWindow>
+
+using namespace platform;
+
+// The life of a window: loading on access, activation, keys, closing, and
+// how the program ends.
+class TestWindows : public QObject
+{
+    Q_OBJECT
+private slots:
+    void accessLoadsTheWindow();
+    void unloadRebuildsControlsButKeepsVariables();
+    void activation_data();
+    void activation();
+    void keys_data();
+    void keys();
+    void closeBox_data();
+    void closeBox();
+    void endStopsEverything();
+    void endFromInsideABox();
+    void nothingVisibleEndsTheProgram();
+    void hidingOneWindowToShowAnotherDoesNotEnd();
+    void escapingErrorEndsWithAMessage();
+    void negativeWidthIsRefused();
+};
+
+void TestWindows::accessLoadsTheWindow()
+{
+    TestProgram program;
+    TestWindow window(program.app, QStringLiteral("W"));
+    QVERIFY(!window.isLoaded());
+    QCOMPARE(window.Front.Left(), 300.0f);
+    QVERIFY(window.isLoaded());
+    window.Caption();
+    QCOMPARE(window.log, QStringList{"Form_Load"});
+    QVERIFY(!window.isVisible());
+}
+
+void TestWindows::unloadRebuildsControlsButKeepsVariables()
+{
+    TestProgram program;
+    TestWindow window(program.app, QStringLiteral("W"));
+    window.Show();
+    window.Front.setLeft(-45.5f);
+    window.Timer2.setEnabled(true);
+    window.setCaption(QStringLiteral("Changed"));
+    window.cancelUnload = 7; // a variable of the window object
+    window.Unload();
+    QVERIFY(!window.isLoaded());
+    QVERIFY(!window.isVisible());
+    QCOMPARE(window.Front.Left(), 300.0f);
+    QVERIFY(!window.Timer2.Enabled());
+    QCOMPARE(window.Caption(), QStringLiteral("W caption"));
+    QCOMPARE(window.cancelUnload, 7);
+    QCOMPARE(window.log.count(QStringLiteral("Form_Load")), 2);
+}
+
+using Steps = std::function<void(TestWindow &a, TestWindow &b)>;
+Q_DECLARE_METATYPE(Steps)
+
+void TestWindows::activation_data()
+{
+    QTest::addColumn<Steps>("steps");
+    QTest::addColumn<int>("activations"); // of window a, after its first showing
+
+    QTest::newRow("first showing fires once") << Steps([](TestWindow &, TestWindow &) {}) << 1;
+    QTest::newRow("show while active: nothing") << Steps([](TestWindow &a, TestWindow &) { a.Show(); }) << 1;
+    QTest::newRow("show after hide fires") << Steps([](TestWindow &a, TestWindow &) {
+        a.Hide();
+        a.Show();
+    }) << 2;
+    QTest::newRow("window manager focus after show: same switch") << Steps([](TestWindow &a, TestWindow &) { player::switchTo(a); }) << 1;
+    QTest::newRow("switch to another window and back fires") << Steps([](TestWindow &a, TestWindow &b) {
+        player::switchTo(b);
+        player::switchTo(a);
+    }) << 2;
+    QTest::newRow("another application and back: nothing") << Steps([](TestWindow &a, TestWindow &) {
+        player::leaveProgram(a);
+        player::switchTo(a);
+    }) << 1;
+    QTest::newRow("a box closing over the window: nothing") << Steps([](TestWindow &a, TestWindow &) {
+        QWindow box; // the focus goes to a window that is not one of ours, then back
+        a.app().focusLanded(&box);
+        player::switchTo(a);
+    }) << 1;
+    QTest::newRow("the other window closes and the focus falls back: fires") << Steps([](TestWindow &a, TestWindow &b) {
+        b.Show();
+        b.Unload();
+        player::switchTo(a);
+    }) << 2;
+    QTest::newRow("focus on a hidden window: nothing") << Steps([](TestWindow &a, TestWindow &b) {
+        player::switchTo(b);
+        a.Hide();
+        player::switchTo(a);
+    }) << 1;
+}
+
+void TestWindows::activation()
+{
+    QFETCH(Steps, steps);
+    QFETCH(int, activations);
+    TestProgram program;
+    TestWindow a(program.app, QStringLiteral("A"));
+    TestWindow b(program.app, QStringLiteral("B"));
+    program.app.add(a);
+    program.app.add(b);
+    program.app.dispatch([&] {
+        b.Show();
+        a.Show();
+        steps(a, b);
+    });
+    QCOMPARE(a.log.count(QStringLiteral("Form_Activate")), activations);
+    QCOMPARE(a.log.first(), QStringLiteral("Form_Load")); // Load always comes before Activate
+}
+
+void TestWindows::keys_data()
+{
+    QTest::addColumn<int>("qtKey");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<QString>("delivered");
+
+    QTest::newRow("left arrow") << int(Qt::Key_Left) << 0 << "KeyDown 37 0";
+    QTest::newRow("up arrow") << int(Qt::Key_Up) << 0 << "KeyDown 38 0";
+    QTest::newRow("right arrow") << int(Qt::Key_Right) << 0 << "KeyDown 39 0";
+    QTest::newRow("down arrow") << int(Qt::Key_Down) << 0 << "KeyDown 40 0";
+    QTest::newRow("P is its capital letter code") << int(Qt::Key_P) << 0 << "KeyDown 80 0";
+    QTest::newRow("shift+P carries the shift state") << int(Qt::Key_P) << int(Qt::ShiftModifier) << "KeyDown 80 1";
+    QTest::newRow("ctrl+alt+up") << int(Qt::Key_Up) << int(Qt::ControlModifier | Qt::AltModifier) << "KeyDown 38 6";
+    QTest::newRow("space") << int(Qt::Key_Space) << 0 << "KeyDown 32 0";
+    QTest::newRow("digit 7") << int(Qt::Key_7) << 0 << "KeyDown 55 0";
+    QTest::newRow("F5") << int(Qt::Key_F5) << 0 << "KeyDown 116 0";
+    QTest::newRow("escape") << int(Qt::Key_Escape) << 0 << "KeyDown 27 0";
+    // Tab would otherwise move the keyboard focus, and never reach the window.
+    QTest::newRow("tab reaches the window") << int(Qt::Key_Tab) << 0 << "KeyDown 9 0";
+}
+
+void TestWindows::keys()
+{
+    QFETCH(int, qtKey);
+    QFETCH(int, modifiers);
+    QFETCH(QString, delivered);
+    TestProgram program;
+    TestWindow window(program.app, QStringLiteral("W"));
+    program.app.add(window);
+    program.app.dispatch([&] { window.Show(); });
+    player::pressKey(window, qtKey, Qt::KeyboardModifiers(modifiers));
+    QCOMPARE(window.log.last(), delivered);
+}
+
+void TestWindows::closeBox_data()
+{
+    QTest::addColumn<int>("cancel");
+    QTest::addColumn<bool>("staysOpen");
+    QTest::newRow("Cancel 0 lets it close") << 0 << false;
+    QTest::newRow("Cancel 1 keeps it open") << 1 << true;
+    QTest::newRow("any other Cancel keeps it open") << -1 << true;
+}
+
+void TestWindows::closeBox()
+{
+    QFETCH(int, cancel);
+    QFETCH(bool, staysOpen);
+    TestProgram program;
+    TestWindow window(program.app, QStringLiteral("W"));
+    TestWindow other(program.app, QStringLiteral("Other"));
+    program.app.add(window);
+    program.app.add(other);
+    program.app.dispatch([&] {
+        other.Show();
+        window.Show();
+    });
+    window.cancelUnload = cancel;
+    player::close(window);
+    QCOMPARE(window.log.last(), QStringLiteral("Form_Unload"));
+    QCOMPARE(window.isLoaded(), staysOpen);
+    QCOMPARE(window.isVisible(), staysOpen);
+    QCOMPARE(program.app.activeForm(), staysOpen ? &window : nullptr);
+    QVERIFY(!program.app.hasEnded());
+}
+
+void TestWindows::endStopsEverything()
+{
+    TestProgram program;
+    TestWindow window(program.app, QStringLiteral("W"));
+    program.app.add(window);
+    bool ranOn = false;
+    program.app.dispatch([&] {
+        window.Show();
+        program.app.End();
+        ranOn = true;
+    });
+    QVERIFY(program.app.hasEnded());
+    QCOMPARE(program.app.exitStatus(), 0);
+    QVERIFY(!ranOn);
+    program.clock.advance(1000);
+    player::close(window);
+    QVERIFY(window.ticks[1].isEmpty());
+    QVERIFY(!window.log.contains(QStringLiteral("Form_Unload")));
+}
+
+void TestWindows::endFromInsideABox()
+{
+    // A tick that ends the program while a box is open: neither the box's
+    // caller nor anything else runs on.
+    TestProgram program;
+    TestWindow window(program.app, QStringLiteral("W"));
+    program.app.add(window);
+    program.boxes.answerMessage(vbYes, 1000);
+    window.onTick = [&](int) { program.app.End(); };
+    bool callerRanOn = false;
+    program.app.dispatch([&] {
+        window.Show();
+        window.MsgBox(QStringLiteral("Sure?"), vbYesNo, QStringLiteral("Q"));
+        callerRanOn = true;
+    });
+    QVERIFY(program.app.hasEnded());
+    QCOMPARE(program.app.exitStatus(), 0);
+    QVERIFY(!callerRanOn);
+    QCOMPARE(window.ticks[1].size(), 1);
+}
+
+void TestWindows::nothingVisibleEndsTheProgram()
+{
+    // A hidden window must not keep an invisible process alive.
+    TestProgram program;
+    TestWindow window(program.app, QStringLiteral("W"));
+    program.app.add(window);
+    program.app.dispatch([&] { window.Show(); });
+    window.onTick = [&](int) { window.Hide(); };
+    program.clock.advance(300);
+    QVERIFY(window.isLoaded());
+    QVERIFY(program.app.hasEnded());
+    QCOMPARE(program.app.exitStatus(), 0);
+}
+
+void TestWindows::hidingOneWindowToShowAnotherDoesNotEnd()
+{
+    TestProgram program;
+    TestWindow a(program.app, QStringLiteral("A"));
+    TestWindow b(program.app, QStringLiteral("B"));
+    program.app.add(a);
+    program.app.add(b);
+    program.app.dispatch([&] { a.Show(); });
+    program.app.dispatch([&] {
+        a.Hide();
+        b.Show();
+    });
+    QVERIFY(!program.app.hasEnded());
+    QVERIFY(b.isVisible());
+}
+
+void TestWindows::escapingErrorEndsWithAMessage()
+{
+    TestProgram program;
+    TestWindow window(program.app, QStringLiteral("W"));
+    program.app.add(window);
+    program.app.dispatch([&] {
+        window.Show();
+        window.Front.setWidth(-1);
+    });
+    QVERIFY(program.app.hasEnded());
+    QCOMPARE(program.app.exitStatus(), 1);
+    QCOMPARE(program.boxes.shown().size(), 1);
+    QVERIFY(program.boxes.shown().first().prompt.contains(QStringLiteral("380")));
+}
+
+void TestWindows::negativeWidthIsRefused()
+{
+    TestProgram program;
+    TestWindow window(program.app, QStringLiteral("W"));
+    window.Front.setWidth(45);
+    try {
+        window.Front.setWidth(-55);
+        QFAIL("a negative width was accepted");
+    } catch (const RuntimeError &error) {
+        QCOMPARE(error.number(), errors::InvalidPropertyValue);
+    }
+    QCOMPARE(window.Front.Width(), 45.0f);
+    window.Front.setWidth(0);
+    QCOMPARE(window.Front.Width(), 0.0f);
+}
+
+QTEST_MAIN(TestWindows)
+#include "tst_windows.moc"
