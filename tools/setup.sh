@@ -1,0 +1,57 @@
+#!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Quillway developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+#
+# Sets Quillway up on a Debian 12 machine and then plays it or tests it:
+#   tools/setup.sh play   installs what is missing, builds, starts the game
+#   tools/setup.sh test   installs what is missing, builds, runs every test
+# Safe to run again: it installs and rebuilds only what has changed.
+set -euo pipefail
+
+what=${1:-play}
+top=$(cd "$(dirname "$0")/.." && pwd)
+build="$top/build"
+
+packages=(
+    cmake ninja-build g++ pkg-config
+    qt6-base-dev qt6-base-dev-tools libgl-dev
+    fonts-liberation2
+    xvfb xauth xdotool x11-utils imagemagick openbox
+    desktop-file-utils appstream
+)
+
+as_root() {
+    if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
+}
+
+missing=()
+for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+    echo "Installing: ${missing[*]}"
+    as_root apt-get update -qq
+    as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+fi
+
+if [ ! -f "$build/build.ninja" ]; then
+    cmake -S "$top" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+fi
+cmake --build "$build" -j "$(nproc)"
+
+case "$what" in
+play)
+    # The game keeps its high scores here and never creates the folder itself;
+    # make it as an installer would, for the player who runs this.
+    mkdir -p "${XDG_DATA_HOME:-$HOME/.local/share}/quillway/data"
+    exec "$build/quillway"
+    ;;
+test)
+    cd "$build"
+    exec ctest --output-on-failure -j "$(nproc)"
+    ;;
+*)
+    echo "usage: $0 play|test" >&2
+    exit 2
+    ;;
+esac
