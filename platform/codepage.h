@@ -1,0 +1,60 @@
+// SPDX-FileCopyrightText: 2026 Quillway developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QString>
+
+#include <array>
+#include <optional>
+
+namespace platform::codepage {
+
+constexpr int windowsLatin1 = 1252;
+constexpr int utf8 = 65001;
+
+// The Windows code page of the bytes in a font declared with `\fcharsetN`,
+// or nothing for the charsets that follow the document's own code page
+// (ANSI, default, symbol, and any charset we do not know).
+std::optional<int> forCharset(int charset);
+
+// True for the code pages Codec converts as themselves rather than falling
+// back to Windows Latin-1.
+bool isKnown(int codePage);
+
+// One Windows code page, converted through the C library's iconv. Pages
+// iconv cannot open, and numbers outside the set of pages RTF writers
+// actually name, fall back to Windows Latin-1 so that a hostile document
+// cannot make us open an unbounded number of converters.
+class Codec
+{
+public:
+    explicit Codec(int codePage);
+    ~Codec();
+    Codec(const Codec &) = delete;
+    Codec &operator=(const Codec &) = delete;
+
+    // The page actually used, after any fall-back.
+    int codePage() const { return m_codePage; }
+
+    // Bytes that do not form a character of the page become U+FFFD each.
+    QString decode(QByteArrayView bytes);
+
+    // The bytes of `c` in this page, or nothing when the page lacks it.
+    std::optional<QByteArray> encode(char32_t c);
+
+    // True for the first byte of a two-byte character (Shift-JIS, GBK, Big5,
+    // UHC...): a reader must keep it together with the byte that follows.
+    bool isLeadByte(unsigned char byte);
+
+private:
+    void findLeadBytes();
+
+    int m_codePage;
+    void *m_toUnicode;   // iconv_t, kept opaque so <iconv.h> stays out of headers
+    void *m_fromUnicode; // opened on first encode()
+    std::optional<std::array<bool, 256>> m_leadBytes;
+};
+
+} // namespace platform::codepage
