@@ -1,0 +1,441 @@
+// SPDX-FileCopyrightText: 2026 Quillway developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "codepage.h"
+#include "rtf.h"
+
+#include <QHash>
+
+#include <algorithm>
+#include <climits>
+#include <map>
+#include <memory>
+#include <string_view>
+#include <vector>
+
+namespace platform::rtf {
+
+namespace {
+
+// Deeper nesting than any writer produces; the limit keeps a hostile file
+// from growing the group stack without bound.
+constexpr std::size_t maxGroupDepth = 256;
+constexpr QChar replacementCharacter(0xFFFD);
+
+enum class Destination { Text, FontTable, Skipped };
+
+// What a group inherits from the one around it and loses at its closing brace.
+struct Group
+{
+    Destination destination = Destination::Text;
+    // Inside \upr, the ANSI copy is skipped and the \ud copy goes to the
+    // destination the \upr group had.
+    std::optional<Destination> beforeUpr;
+    int font = -1;          // -1: the document's default font
+    int fallbackLength = 1; // \ucN: characters after each \uN that stand in for it
+};
+
+struct Font
+{
+    int charset = 0;
+    int codePage = 0; // \cpgN, which wins over the charset
+};
+
+// Groups whose text is not part of the document's plain text.
+constexpr std::string_view skippedDestinations[] = {
+    "aftncn", "aftnsep", "aftnsepc", "annotation", "atnauthor", "atnid", "atrfend", "atrfstart",
+    "background", "bkmkend", "bkmkstart", "colorschememapping", "colortbl", "datastore", "do",
+    "docvar", "fldinst", "filetbl", "footer", "footerf", "footerl", "footerr", "footnote", "ftncn",
+    "ftnsep", "ftnsepc", "generator", "header", "headerf", "headerl", "headerr", "info",
+    "latentstyles", "listoverridetable", "listtable", "listtext", "mmathPr", "nonshppict", "object",
+    "pgdsctbl", "pict", "pn", "pntext", "pntxta", "pntxtb", "revtbl", "rsidtbl", "shp", "shpinst",
+    "shprslt", "stylesheet", "tc", "template", "themedata", "txe", "userprops", "xe", "xmlnstbl",
+};
+
+struct NamedCharacter
+{
+    std::string_view word;
+    char16_t character;
+};
+
+constexpr NamedCharacter namedCharacters[] = {
+    {"tab", u'\t'},        {"cell", u'\t'},       {"nestcell", u'\t'},  {"line", u'\n'},
+    {"row", u'\n'},        {"page", u'\n'},       {"emdash", u'\u2014'}, {"endash", u'\u2013'},
+    {"emspace", u'\u2003'}, {"enspace", u'\u2002'}, {"qmspace", u'\u2005'}, {"bullet", u'\u2022'},
+    {"lquote", u'\u2018'}, {"rquote", u'\u2019'}, {"ldblquote", u'\u201C'}, {"rdblquote", u'\u201D'},
+    {"zwj", u'\u200D'},    {"zwnj", u'\u200C'},   {"zwbo", u'\u200B'},  {"zwnbo", u'\uFEFF'},
+    {"ltrmark", u'\u200E'}, {"rtlmark", u'\u200F'},
+};
+
+bool isLetter(char c)
+{
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
+
+bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+int hexValue(char c)
+{
+    if (isDigit(c))
+        return c - '0';
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    return -1;
+}
+
+// The text as it comes out of the document. Code-page bytes wait here until
+// their run ends, because the two halves of a double-byte character arrive
+// as separate \'hh (or as a \'hh and a plain character).
+class TextBuilder
+{
+public:
+    void append(QChar c)
+    {
+        flush();
+        m_text += c;
+    }
+
+    void appendByte(codepage::Codec &codec, unsigned char byte)
+    {
+        if (&codec != m_codec)
+            flush();
+        m_codec = &codec;
+        m_bytes += char(byte);
+        m_awaitingTrailByte = !m_awaitingTrailByte && codec.isLeadByte(byte);
+    }
+
+    bool awaitingTrailByte() const { return m_awaitingTrailByte; }
+
+    void appendParagraphMark()
+    {
+        append(u'\n');
+        m_paragraphEnd = m_text.size();
+    }
+
+    // The document's last paragraph mark (followed by nothing but spaces)
+    // ends the document rather than adding an empty line to its text.
+    QString finish()
+    {
+        flush();
+        if (m_paragraphEnd > 0
+            && std::all_of(m_text.cbegin() + m_paragraphEnd, m_text.cend(), [](QChar c) { return c == u' '; }))
+            m_text.truncate(m_paragraphEnd - 1);
+        replaceLoneSurrogates();
+        return m_text;
+    }
+
+private:
+    void flush()
+    {
+        if (!m_bytes.isEmpty())
+            m_text += m_codec->decode(m_bytes);
+        m_bytes.clear();
+        m_awaitingTrailByte = false;
+    }
+
+    // \uN may name half of a surrogate pair; only whole pairs are text.
+    void replaceLoneSurrogates()
+    {
+        for (qsizetype i = 0; i < m_text.size(); ++i) {
+            if (m_text[i].isHighSurrogate() && i + 1 < m_text.size() && m_text[i + 1].isLowSurrogate())
+                ++i;
+            else if (m_text[i].isSurrogate())
+                m_text[i] = replacementCharacter;
+        }
+    }
+
+    QString m_text;
+    QByteArray m_bytes;
+    codepage::Codec *m_codec = nullptr;
+    bool m_awaitingTrailByte = false;
+    qsizetype m_paragraphEnd = -1;
+};
+
+// One pass over the document with an explicit group stack, so nesting
+// costs memory only up to maxGroupDepth and never the call stack.
+class Reader
+{
+public:
+    Reader(QByteArrayView document, bool rawBytesAreUtf8)
+        : m_in(document)
+        , m_rawBytesAreUtf8(rawBytesAreUtf8)
+    {}
+
+    std::optional<QString> read()
+    {
+        if (!m_in.startsWith("{\\rtf"))
+            return std::nullopt;
+        while (m_pos < m_in.size()) {
+            const char c = m_in[m_pos++];
+            switch (c) {
+            case '{':
+                m_fallbackToSkip = 0;
+                if (m_groups.size() >= maxGroupDepth)
+                    return std::nullopt;
+                m_groups.push_back(m_groups.empty() ? Group() : m_groups.back());
+                break;
+            case '}':
+                m_fallbackToSkip = 0;
+                m_groups.pop_back();
+                if (m_groups.empty())
+                    return m_text.finish(); // whatever follows is not the document
+                break;
+            case '\\':
+                readControl();
+                break;
+            case '\r':
+            case '\n':
+                break; // source layout, not text
+            default:
+                literal(static_cast<unsigned char>(c));
+                break;
+            }
+        }
+        return std::nullopt; // groups still open: cut off or not RTF
+    }
+
+private:
+    Group &group() { return m_groups.back(); }
+
+    bool skippingFallback()
+    {
+        if (m_fallbackToSkip == 0)
+            return false;
+        --m_fallbackToSkip;
+        return true;
+    }
+
+    qsizetype remaining() const { return m_in.size() - m_pos; }
+
+    void readControl()
+    {
+        if (m_pos >= m_in.size())
+            return;
+        const char first = m_in[m_pos];
+        if (!isLetter(first)) {
+            ++m_pos;
+            if (first == '\'')
+                readHexByte();
+            else if (!skippingFallback())
+                controlSymbol(first);
+            return;
+        }
+        const qsizetype start = m_pos;
+        while (m_pos < m_in.size() && isLetter(m_in[m_pos]))
+            ++m_pos;
+        const std::string_view word(m_in.data() + start, std::size_t(m_pos - start));
+        const std::optional<int> parameter = readParameter();
+        if (m_pos < m_in.size() && m_in[m_pos] == ' ')
+            ++m_pos;
+        if (word == "bin") {
+            // Raw bytes, never text, and never to be read as control words.
+            m_pos += std::clamp<qsizetype>(parameter.value_or(0), 0, remaining());
+            skippingFallback();
+            return;
+        }
+        if (!skippingFallback())
+            controlWord(word, parameter);
+    }
+
+    // RTF allows ten digits, which overflow an int; saturate instead.
+    std::optional<int> readParameter()
+    {
+        const bool negative = m_pos + 1 < m_in.size() && m_in[m_pos] == '-' && isDigit(m_in[m_pos + 1]);
+        if (negative)
+            ++m_pos;
+        if (m_pos >= m_in.size() || !isDigit(m_in[m_pos]))
+            return std::nullopt;
+        qint64 value = 0;
+        for (; m_pos < m_in.size() && isDigit(m_in[m_pos]); ++m_pos)
+            value = std::min<qint64>(value * 10 + (m_in[m_pos] - '0'), qint64(INT_MAX) + 1);
+        return int(std::clamp<qint64>(negative ? -value : value, INT_MIN, INT_MAX));
+    }
+
+    void readHexByte()
+    {
+        int value = 0;
+        int digits = 0;
+        for (; digits < 2 && m_pos < m_in.size() && hexValue(m_in[m_pos]) >= 0; ++digits)
+            value = value * 16 + hexValue(m_in[m_pos++]);
+        if (skippingFallback() || digits == 0 || group().destination != Destination::Text)
+            return;
+        m_text.appendByte(codec(fontCodePage()), static_cast<unsigned char>(value));
+    }
+
+    void literal(unsigned char c)
+    {
+        if (skippingFallback() || group().destination != Destination::Text)
+            return;
+        if (c >= 0x80)
+            m_text.appendByte(codec(m_rawBytesAreUtf8 ? codepage::utf8 : fontCodePage()), c);
+        else if (m_text.awaitingTrailByte() && c >= 0x40)
+            m_text.appendByte(codec(fontCodePage()), c); // a trail byte written as itself
+        else if (c >= 0x20 || c == '\t')
+            m_text.append(QChar(c));
+    }
+
+    void controlSymbol(char c)
+    {
+        if (c == '*') {
+            // "Skip this group if you do not know it": none of the groups
+            // marked so carry text we want.
+            group().destination = Destination::Skipped;
+            return;
+        }
+        if (group().destination != Destination::Text)
+            return;
+        switch (c) {
+        case '\\':
+        case '{':
+        case '}':
+            // The second byte of a double-byte character may be one of these,
+            // escaped like any other.
+            if (m_text.awaitingTrailByte())
+                m_text.appendByte(codec(fontCodePage()), static_cast<unsigned char>(c));
+            else
+                m_text.append(QChar::fromLatin1(c));
+            break;
+        case '~': m_text.append(QChar(0x00A0)); break;
+        case '_': m_text.append(QChar(0x2011)); break;
+        case '\r':
+        case '\n': m_text.appendParagraphMark(); break;
+        default: break; // \- optional hyphen, \| and \: index marks
+        }
+    }
+
+    void controlWord(std::string_view word, std::optional<int> parameter)
+    {
+        Group &g = group();
+        if (word == "ud") {
+            if (g.beforeUpr)
+                g.destination = *g.beforeUpr;
+            return;
+        }
+        if (g.destination == Destination::Skipped)
+            return;
+        if (word == "upr") {
+            g.beforeUpr = g.destination;
+            g.destination = Destination::Skipped;
+        } else if (word == "fonttbl") {
+            g.destination = Destination::FontTable;
+        } else if (std::find(std::begin(skippedDestinations), std::end(skippedDestinations), word)
+                   != std::end(skippedDestinations)) {
+            g.destination = Destination::Skipped;
+        } else if (word == "uc") {
+            // Counting skipped characters against the input keeps this cheap.
+            g.fallbackLength = int(std::clamp<qsizetype>(parameter.value_or(1), 0, remaining()));
+        } else if (word == "u") {
+            if (parameter)
+                unicode(*parameter);
+        } else if (g.destination == Destination::FontTable) {
+            fontTableWord(word, parameter.value_or(0));
+        } else {
+            textWord(word, parameter);
+        }
+    }
+
+    void fontTableWord(std::string_view word, int parameter)
+    {
+        if (word == "f")
+            m_fontBeingDefined = parameter;
+        else if (word == "fcharset")
+            m_fonts[m_fontBeingDefined].charset = parameter;
+        else if (word == "cpg")
+            m_fonts[m_fontBeingDefined].codePage = parameter;
+    }
+
+    void textWord(std::string_view word, std::optional<int> parameter)
+    {
+        if (word == "par" || word == "sect") {
+            m_text.appendParagraphMark();
+        } else if (word == "f") {
+            group().font = std::max(parameter.value_or(0), 0);
+        } else if (word == "plain") {
+            group().font = -1;
+        } else if (word == "deff") {
+            m_defaultFont = parameter.value_or(0);
+        } else if (word == "ansicpg") {
+            m_documentCodePage = parameter.value_or(codepage::windowsLatin1);
+        } else if (word == "ansi") {
+            m_documentCodePage = codepage::windowsLatin1;
+        } else if (word == "mac") {
+            m_documentCodePage = 10000;
+        } else if (word == "pc") {
+            m_documentCodePage = 437;
+        } else if (word == "pca") {
+            m_documentCodePage = 850;
+        } else {
+            const auto named = std::find_if(std::begin(namedCharacters), std::end(namedCharacters),
+                                            [word](const NamedCharacter &n) { return n.word == word; });
+            if (named != std::end(namedCharacters))
+                m_text.append(QChar(named->character));
+        }
+    }
+
+    // N is a signed 16-bit number, but some writers (LibreOffice) write the
+    // unsigned value; anything outside both readings is not a character.
+    void unicode(int n)
+    {
+        if (group().destination == Destination::Text) {
+            if (n >= -32768 && n <= 65535)
+                m_text.append(QChar(char16_t(n < 0 ? n + 65536 : n)));
+            else
+                m_text.append(replacementCharacter);
+        }
+        m_fallbackToSkip = group().fallbackLength;
+    }
+
+    int fontCodePage()
+    {
+        const int font = group().font >= 0 ? group().font : m_defaultFont;
+        const auto it = m_fonts.constFind(font);
+        if (it == m_fonts.cend())
+            return m_documentCodePage;
+        if (it->codePage > 0)
+            return it->codePage;
+        return codepage::forCharset(it->charset).value_or(m_documentCodePage);
+    }
+
+    // Unknown pages share the Latin-1 converter, so the cache stays small
+    // whatever numbers the document names.
+    codepage::Codec &codec(int codePage)
+    {
+        if (!codepage::isKnown(codePage))
+            codePage = codepage::windowsLatin1;
+        auto &slot = m_codecs[codePage];
+        if (!slot)
+            slot = std::make_unique<codepage::Codec>(codePage);
+        return *slot;
+    }
+
+    QByteArrayView m_in;
+    qsizetype m_pos = 0;
+    bool m_rawBytesAreUtf8;
+    std::vector<Group> m_groups;
+    int m_fallbackToSkip = 0;
+    QHash<int, Font> m_fonts;
+    int m_fontBeingDefined = 0;
+    int m_defaultFont = 0;
+    int m_documentCodePage = codepage::windowsLatin1;
+    std::map<int, std::unique_ptr<codepage::Codec>> m_codecs;
+    TextBuilder m_text;
+};
+
+} // namespace
+
+std::optional<QString> read(const QByteArray &document)
+{
+    if (document.isEmpty() || document.size() > maxDocumentSize)
+        return std::nullopt;
+    // A byte-order mark means a text editor saved the file, so any raw
+    // non-ASCII bytes in it are UTF-8 rather than the document's code page.
+    constexpr QByteArrayView utf8Bom("\xEF\xBB\xBF");
+    const bool hasBom = document.startsWith(utf8Bom);
+    return Reader(QByteArrayView(document).sliced(hasBom ? utf8Bom.size() : 0), hasBom).read();
+}
+
+} // namespace platform::rtf
