@@ -20,10 +20,17 @@ platform::FormLayout rulesLayout()
             .picture = QString::fromLatin1(assets::sideHog)};
 }
 
-// Every paragraph wraps within the same column, in the window's default font.
+// The window's default face, MS Sans Serif, is drawn with Liberation Sans,
+// which is wider: at 8 pt the third paragraph would need a fifth line that its
+// label has no room for. At 7.5 pt (10 px) every paragraph wraps into the
+// lines its label was sized for.
+constexpr double paragraphFontSize = 7.5;
+
+// Every paragraph wraps within the same column, in the window's default face.
 platform::LabelLayout paragraph(const char *name, int top, int height, const QString &text)
 {
     platform::LabelLayout layout;
+    layout.fontSize = paragraphFontSize;
     layout.name = QString::fromLatin1(name);
     layout.caption = text;
     layout.left = 120;
