@@ -1,0 +1,109 @@
+// SPDX-FileCopyrightText: 2026 Quillway developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "lanes.h"
+
+#include "platform/keys.h"
+
+namespace {
+
+constexpr float rowStep = 1080;
+constexpr float sideStep = 300;
+// Up from a Top at or above this line (the top verge) is a crossing.
+constexpr float crossingTop = 1080;
+constexpr float bottomRow = 5520;
+constexpr float leftmostRefused = 300;
+constexpr float rightmostRefused = 6750;
+
+constexpr float startLeft = 3360;
+constexpr float startTop = 5520;
+constexpr float fullBar = 7245;
+constexpr qint32 pointsPerCrossing = 1000;
+
+// The level a crossing gives: 1 below 5000, then one level more for every
+// 5000 beyond, up to 10 above 45000. A score of exactly 5000 matches no step
+// of the ladder, so the level stays what it was.
+int levelAfterCrossing(qint32 score, int level)
+{
+    if (score < 5000)
+        level = 1;
+    for (int next = 2; next <= 10; ++next) {
+        if (score > 5000 * (next - 1))
+            level = next;
+    }
+    return level;
+}
+
+} // namespace
+
+void QuillwayGame::Form_KeyDown(int KeyCode, int Shift)
+{
+    Q_UNUSED(Shift)
+
+    // While the hedgehog lies squashed no key counts, the pause key included.
+    if (!dying()) {
+        const bool moving = Paused == 0;
+        switch (KeyCode) {
+        case platform::vk::Up:
+            if (!moving)
+                break;
+            if (Hog.Top() <= crossingTop)
+                cross();
+            else
+                Hog.setTop(Hog.Top() - rowStep);
+            break;
+        case platform::vk::Down:
+            if (moving && Hog.Top() < bottomRow)
+                Hog.setTop(Hog.Top() + rowStep);
+            break;
+        case platform::vk::Left:
+            if (moving && Hog.Left() > leftmostRefused)
+                Hog.setLeft(Hog.Left() - sideStep);
+            break;
+        case platform::vk::Right:
+            if (moving && Hog.Left() < rightmostRefused)
+                Hog.setLeft(Hog.Left() + sideStep);
+            break;
+        case platform::vk::P:
+            togglePause();
+            break;
+        default:
+            break;
+        }
+    }
+
+    // After every key, whatever it did: the hedgehog may have stepped into a
+    // vehicle. Bands are taken bottom lane first; the first touch decides.
+    for (const Lane *lane : {&redCars, &orangeCars, &lorries, &blueCars}) {
+        if (hitBy(*lane)) {
+            Timer6.setEnabled(true);
+            return;
+        }
+    }
+}
+
+void QuillwayGame::cross()
+{
+    Score += pointsPerCrossing;
+    Level = levelAfterCrossing(Score, Level);
+    setCaption(gameTitle(false));
+    Timer.setWidth(fullBar);
+    Hog.setLeft(startLeft);
+    Hog.setTop(startTop);
+}
+
+void QuillwayGame::togglePause()
+{
+    if (Paused == 1) {
+        setCaption(gameTitle(false));
+        startTimers();
+        Paused = 0;
+    } else {
+        setCaption(gameTitle(true));
+        Timer1.setEnabled(false);
+        Timer2.setEnabled(false);
+        Timer3.setEnabled(false);
+        Timer4.setEnabled(false);
+        Timer5.setEnabled(false);
+        Paused = 1;
+    }
+}

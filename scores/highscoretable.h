@@ -1,0 +1,55 @@
+// SPDX-FileCopyrightText: 2026 Quillway developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QString>
+#include <QtGlobal>
+
+#include <array>
+#include <optional>
+
+namespace scores {
+
+// How many entries the table keeps.
+constexpr int tableSize = 5;
+
+// One entry's score: an empty slot, or a signed 32-bit whole number.
+using Slot = std::optional<qint32>;
+
+struct Entry {
+    Slot score;
+    QString name;
+
+    friend bool operator==(const Entry &, const Entry &) = default;
+};
+
+using Entries = std::array<Entry, tableSize>;
+
+// The five best scores with their players' names, ranked 1 (best) to 5. It is
+// taken from its files as it stands: loading neither checks nor restores the
+// order. Before the first successful load every entry is an empty slot with
+// an empty name.
+class HighScoreTable
+{
+public:
+    // rank is 1 to 5.
+    const Entry &entry(int rank) const;
+    // The score of an entry as every comparison sees it: an empty slot is 0.
+    qint32 scoreValue(int rank) const;
+
+    const Entries &entries() const { return m_entries; }
+    void replaceAll(const Entries &entries) { m_entries = entries; }
+
+private:
+    Entries m_entries;
+};
+
+// The text of a score file: decimal digits with an optional leading "-" give
+// that number, an empty text an empty slot. Anything else, including a number
+// that does not fit in 32 bits, is not a score (nullopt).
+std::optional<Slot> parseScore(const QString &text);
+
+// The text a score file holds for a slot; parseScore reads it back.
+QString scoreText(const Slot &slot);
+
+} // namespace scores

@@ -1,0 +1,46 @@
+// SPDX-FileCopyrightText: 2026 Quillway developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "game/quillwaygame.h"
+
+#include "platform/app.h"
+#include "platform/manualclock.h"
+#include "platform/scripteddialogs.h"
+
+#include <QTemporaryDir>
+
+#include <memory>
+
+// A game window on virtual time with scripted boxes, shown as New Game shows
+// it. Nothing ticks until the test lets time pass.
+struct GameRig {
+    QTemporaryDir scores;
+    platform::ManualClock clock;
+    platform::ScriptedDialogs boxes{&clock};
+    platform::App app{clock, boxes};
+    std::unique_ptr<QuillwayGame> window;
+
+    // An empty folder means a fresh scratch folder with no table in it.
+    explicit GameRig(const QString &folder = QString())
+    {
+        app.setExitHandler([](int status) { throw platform::ProgramEnded{status}; });
+        window = std::make_unique<QuillwayGame>(app, folder.isEmpty() ? scores.path() : folder);
+        app.add(*window);
+        window->Show();
+    }
+
+    QuillwayGame &game() { return *window; }
+
+    // Puts every vehicle far off the field to the right of the left-driving
+    // lanes and to the left of the right-driving ones, where no tick of the
+    // test will bring it back and no hedgehog can meet it.
+    void clearRoad()
+    {
+        QuillwayGame &g = game();
+        for (platform::Image *v : {&g.RedCar1, &g.RedCar2, &g.RedCar3, &g.Lorry1, &g.Lorry2, &g.Lorry3})
+            v->setLeft(50000);
+        for (platform::Image *v : {&g.OrangeCar1, &g.OrangeCar2, &g.BlueCar1, &g.BlueCar2, &g.BlueCar3})
+            v->setLeft(-50000);
+    }
+};
