@@ -66,7 +66,7 @@ QImage sideCar()
                      return inEllipse(x, y, 47.5, 12.5, 4.2, 4.2);
                  }),
                  face, black);
-    image.setPixel(50, 13, black); // the driver's eye
+    image.setPixel(49, 13, black); // the driver's eye
     fillOutlined(image, Mask::of(w, h, [](double x, double y) {
                      return (inEllipse(x, y, 47, 10.5, 4.8, 4) && y < 11.5)
                          || inPolygon(x, y, {48, 9, 55, 10, 55, 12, 48, 12});
