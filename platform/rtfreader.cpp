@@ -377,12 +377,13 @@ private:
     }
 
     // N is a signed 16-bit number, but some writers (LibreOffice) write the
-    // unsigned value; anything outside both readings is not a character.
+    // unsigned value; both wrap to the same UTF-16 unit. Anything outside
+    // both readings is not a character.
     void unicode(int n)
     {
         if (group().destination == Destination::Text) {
             if (n >= -32768 && n <= 65535)
-                m_text.append(QChar(char16_t(n < 0 ? n + 65536 : n)));
+                m_text.append(QChar(char16_t(n)));
             else
                 m_text.append(replacementCharacter);
         }

@@ -345,6 +345,7 @@ void TestRtf::badInput_data()
     QTest::newRow("bin count past the end") << QByteArray("{\\rtf1 a\\bin99999999999 xyz}") << false << QString();
     QTest::newRow("negative bin count") << QByteArray("{\\rtf1 a\\bin-5 b}") << true << QStringLiteral("ab");
     QTest::newRow("huge uc") << QByteArray("{\\rtf1 {\\uc99999999999\\u1078 abc}d}") << true << QStringLiteral("жd");
+    QTest::newRow("negative uc skips nothing") << QByteArray("{\\rtf1 {\\uc-5\\u1078 abc}d}") << true << QStringLiteral("жabcd");
     QTest::newRow("huge font number") << QByteArray("{\\rtf1 \\f-99999999999999999999 a}") << true << QStringLiteral("a");
     QTest::newRow("hex without digits") << QByteArray("{\\rtf1 \\'zz}") << true << QStringLiteral("zz");
     QTest::newRow("control bytes dropped")
