@@ -152,7 +152,9 @@ void TestGameSetUp::reactivationStartsNewGame()
 
     rig.clock.advance(900); // three countdown ticks, some traffic
     g.Form_KeyDown(platform::vk::Left, 0);
-    g.Form_KeyDown(platform::vk::Down, 0); // refused: already at the bottom
+    g.Form_KeyDown(platform::vk::Up, 0); // into the red lane, between two cars
+    QCOMPARE(g.Hog.Top(), 4440.f);
+    QVERIFY(!g.Timer6.Enabled());
     g.Lives = 1;
     g.Level = 10;
     g.DeathTicks = 12;
