@@ -48,11 +48,6 @@ iconv_t handle(void *converter)
 
 } // namespace
 
-bool isKnown(int codePage)
-{
-    return !iconvName(codePage).isEmpty();
-}
-
 std::optional<int> forCharset(int charset)
 {
     switch (charset) {
@@ -189,6 +184,33 @@ void Codec::findLeadBytes()
         (*m_leadBytes)[b] = result == iconvFailed && errno == EINVAL;
     }
     iconv(cd, nullptr, nullptr, nullptr, nullptr);
+}
+
+Codec &Codecs::forPage(int codePage)
+{
+    if (iconvName(codePage).isEmpty())
+        codePage = windowsLatin1;
+    auto &slot = m_codecs[codePage];
+    if (!slot)
+        slot = std::make_unique<Codec>(codePage);
+    return *slot;
+}
+
+void ByteRun::append(Codec &codec, unsigned char byte, QString &text)
+{
+    if (&codec != m_codec)
+        decodeInto(text);
+    m_codec = &codec;
+    m_bytes += char(byte);
+    m_awaitingTrailByte = !m_awaitingTrailByte && codec.isLeadByte(byte);
+}
+
+void ByteRun::decodeInto(QString &text)
+{
+    if (!m_bytes.isEmpty())
+        text += m_codec->decode(m_bytes);
+    m_bytes.clear();
+    m_awaitingTrailByte = false;
 }
 
 } // namespace platform::codepage

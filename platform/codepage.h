@@ -7,6 +7,8 @@
 #include <QString>
 
 #include <array>
+#include <map>
+#include <memory>
 #include <optional>
 
 namespace platform::codepage {
@@ -18,10 +20,6 @@ constexpr int utf8 = 65001;
 // or nothing for the charsets that follow the document's own code page
 // (ANSI, default, symbol, and any charset we do not know).
 std::optional<int> forCharset(int charset);
-
-// True for the code pages Codec converts as themselves rather than falling
-// back to Windows Latin-1.
-bool isKnown(int codePage);
 
 // One Windows code page, converted through the C library's iconv. Pages
 // iconv cannot open, and numbers outside the set of pages RTF writers
@@ -55,6 +53,38 @@ private:
     void *m_toUnicode;   // iconv_t, kept opaque so <iconv.h> stays out of headers
     void *m_fromUnicode; // opened on first encode()
     std::optional<std::array<bool, 256>> m_leadBytes;
+};
+
+// One converter per code page for the life of a document. Pages outside the
+// known set share the Latin-1 converter, so the set stays small whatever
+// numbers a document names.
+class Codecs
+{
+public:
+    Codec &forPage(int codePage);
+
+private:
+    std::map<int, std::unique_ptr<Codec>> m_codecs;
+};
+
+// Bytes waiting to be decoded as one run, because the two halves of a
+// double-byte character can arrive separately.
+class ByteRun
+{
+public:
+    // Bytes of another page still waiting are decoded onto `text` first.
+    void append(Codec &codec, unsigned char byte, QString &text);
+
+    // True after a lead byte: the next byte completes the character.
+    bool awaitingTrailByte() const { return m_awaitingTrailByte; }
+
+    // Decodes the waiting bytes, if any, onto the end of `text`.
+    void decodeInto(QString &text);
+
+private:
+    Codec *m_codec = nullptr;
+    QByteArray m_bytes;
+    bool m_awaitingTrailByte = false;
 };
 
 } // namespace platform::codepage

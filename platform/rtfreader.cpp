@@ -7,9 +7,8 @@
 
 #include <algorithm>
 #include <climits>
-#include <map>
-#include <memory>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace platform::rtf {
@@ -51,13 +50,7 @@ constexpr std::string_view skippedDestinations[] = {
     "shprslt", "stylesheet", "tc", "template", "themedata", "txe", "userprops", "xe", "xmlnstbl",
 };
 
-struct NamedCharacter
-{
-    std::string_view word;
-    char16_t character;
-};
-
-constexpr NamedCharacter namedCharacters[] = {
+constexpr std::pair<std::string_view, char16_t> namedCharacters[] = {
     {"tab", u'\t'},        {"cell", u'\t'},       {"nestcell", u'\t'},  {"line", u'\n'},
     {"row", u'\n'},        {"page", u'\n'},       {"emdash", u'\u2014'}, {"endash", u'\u2013'},
     {"emspace", u'\u2003'}, {"enspace", u'\u2002'}, {"qmspace", u'\u2005'}, {"bullet", u'\u2022'},
@@ -65,6 +58,18 @@ constexpr NamedCharacter namedCharacters[] = {
     {"zwj", u'\u200D'},    {"zwnj", u'\u200C'},   {"zwbo", u'\u200B'},  {"zwnbo", u'\uFEFF'},
     {"ltrmark", u'\u200E'}, {"rtlmark", u'\u200F'},
 };
+
+// Words that name the document's code page without a number.
+constexpr std::pair<std::string_view, int> documentCharsets[] = {
+    {"ansi", codepage::windowsLatin1}, {"mac", 10000}, {"pc", 437}, {"pca", 850}};
+
+// The entry of `table` for `word`, or null.
+template<typename Entry, std::size_t size>
+const Entry *lookUp(const Entry (&table)[size], std::string_view word)
+{
+    const auto it = std::find_if(table, table + size, [word](const Entry &e) { return e.first == word; });
+    return it == table + size ? nullptr : it;
+}
 
 bool isLetter(char c)
 {
@@ -80,35 +85,24 @@ int hexValue(char c)
 {
     if (isDigit(c))
         return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
+    const char lower = char(c | 0x20); // 'A'-'F' to 'a'-'f', nothing else onto them
+    return lower >= 'a' && lower <= 'f' ? lower - 'a' + 10 : -1;
 }
 
-// The text as it comes out of the document. Code-page bytes wait here until
-// their run ends, because the two halves of a double-byte character arrive
-// as separate \'hh (or as a \'hh and a plain character).
+// The text as it comes out of the document: characters, and code-page bytes
+// (\'hh, or raw) that wait for the rest of their run.
 class TextBuilder
 {
 public:
     void append(QChar c)
     {
-        flush();
+        m_bytes.decodeInto(m_text);
         m_text += c;
     }
 
-    void appendByte(codepage::Codec &codec, unsigned char byte)
-    {
-        if (&codec != m_codec)
-            flush();
-        m_codec = &codec;
-        m_bytes += char(byte);
-        m_awaitingTrailByte = !m_awaitingTrailByte && codec.isLeadByte(byte);
-    }
+    void appendByte(codepage::Codec &codec, unsigned char byte) { m_bytes.append(codec, byte, m_text); }
 
-    bool awaitingTrailByte() const { return m_awaitingTrailByte; }
+    bool awaitingTrailByte() const { return m_bytes.awaitingTrailByte(); }
 
     void appendParagraphMark()
     {
@@ -120,7 +114,7 @@ public:
     // ends the document rather than adding an empty line to its text.
     QString finish()
     {
-        flush();
+        m_bytes.decodeInto(m_text);
         if (m_paragraphEnd > 0
             && std::all_of(m_text.cbegin() + m_paragraphEnd, m_text.cend(), [](QChar c) { return c == u' '; }))
             m_text.truncate(m_paragraphEnd - 1);
@@ -129,14 +123,6 @@ public:
     }
 
 private:
-    void flush()
-    {
-        if (!m_bytes.isEmpty())
-            m_text += m_codec->decode(m_bytes);
-        m_bytes.clear();
-        m_awaitingTrailByte = false;
-    }
-
     // \uN may name half of a surrogate pair; only whole pairs are text.
     void replaceLoneSurrogates()
     {
@@ -149,9 +135,7 @@ private:
     }
 
     QString m_text;
-    QByteArray m_bytes;
-    codepage::Codec *m_codec = nullptr;
-    bool m_awaitingTrailByte = false;
+    codepage::ByteRun m_bytes;
     qsizetype m_paragraphEnd = -1;
 };
 
@@ -263,7 +247,7 @@ private:
             value = value * 16 + hexValue(m_in[m_pos++]);
         if (skippingFallback() || digits == 0 || group().destination != Destination::Text)
             return;
-        m_text.appendByte(codec(fontCodePage()), static_cast<unsigned char>(value));
+        m_text.appendByte(fontCodec(), static_cast<unsigned char>(value));
     }
 
     void literal(unsigned char c)
@@ -271,9 +255,9 @@ private:
         if (skippingFallback() || group().destination != Destination::Text)
             return;
         if (c >= 0x80)
-            m_text.appendByte(codec(m_rawBytesAreUtf8 ? codepage::utf8 : fontCodePage()), c);
+            m_text.appendByte(m_codecs.forPage(m_rawBytesAreUtf8 ? codepage::utf8 : fontCodePage()), c);
         else if (m_text.awaitingTrailByte() && c >= 0x40)
-            m_text.appendByte(codec(fontCodePage()), c); // a trail byte written as itself
+            m_text.appendByte(fontCodec(), c); // a trail byte written as itself
         else if (c >= 0x20 || c == '\t')
             m_text.append(QChar(c));
     }
@@ -292,10 +276,9 @@ private:
         case '\\':
         case '{':
         case '}':
-            // The second byte of a double-byte character may be one of these,
-            // escaped like any other.
+            // The second byte of a double-byte character may be one of these.
             if (m_text.awaitingTrailByte())
-                m_text.appendByte(codec(fontCodePage()), static_cast<unsigned char>(c));
+                m_text.appendByte(fontCodec(), static_cast<unsigned char>(c));
             else
                 m_text.append(QChar::fromLatin1(c));
             break;
@@ -326,7 +309,7 @@ private:
                    != std::end(skippedDestinations)) {
             g.destination = Destination::Skipped;
         } else if (word == "uc") {
-            // Counting skipped characters against the input keeps this cheap.
+            // No fall-back is longer than what is left of the input.
             g.fallbackLength = int(std::clamp<qsizetype>(parameter.value_or(1), 0, remaining()));
         } else if (word == "u") {
             if (parameter)
@@ -360,19 +343,10 @@ private:
             m_defaultFont = parameter.value_or(0);
         } else if (word == "ansicpg") {
             m_documentCodePage = parameter.value_or(codepage::windowsLatin1);
-        } else if (word == "ansi") {
-            m_documentCodePage = codepage::windowsLatin1;
-        } else if (word == "mac") {
-            m_documentCodePage = 10000;
-        } else if (word == "pc") {
-            m_documentCodePage = 437;
-        } else if (word == "pca") {
-            m_documentCodePage = 850;
-        } else {
-            const auto named = std::find_if(std::begin(namedCharacters), std::end(namedCharacters),
-                                            [word](const NamedCharacter &n) { return n.word == word; });
-            if (named != std::end(namedCharacters))
-                m_text.append(QChar(named->character));
+        } else if (const auto *charset = lookUp(documentCharsets, word)) {
+            m_documentCodePage = charset->second;
+        } else if (const auto *named = lookUp(namedCharacters, word)) {
+            m_text.append(QChar(named->second));
         }
     }
 
@@ -390,6 +364,8 @@ private:
         m_fallbackToSkip = group().fallbackLength;
     }
 
+    codepage::Codec &fontCodec() { return m_codecs.forPage(fontCodePage()); }
+
     int fontCodePage()
     {
         const int font = group().font >= 0 ? group().font : m_defaultFont;
@@ -401,18 +377,6 @@ private:
         return codepage::forCharset(it->charset).value_or(m_documentCodePage);
     }
 
-    // Unknown pages share the Latin-1 converter, so the cache stays small
-    // whatever numbers the document names.
-    codepage::Codec &codec(int codePage)
-    {
-        if (!codepage::isKnown(codePage))
-            codePage = codepage::windowsLatin1;
-        auto &slot = m_codecs[codePage];
-        if (!slot)
-            slot = std::make_unique<codepage::Codec>(codePage);
-        return *slot;
-    }
-
     QByteArrayView m_in;
     qsizetype m_pos = 0;
     bool m_rawBytesAreUtf8;
@@ -422,7 +386,7 @@ private:
     int m_fontBeingDefined = 0;
     int m_defaultFont = 0;
     int m_documentCodePage = codepage::windowsLatin1;
-    std::map<int, std::unique_ptr<codepage::Codec>> m_codecs;
+    codepage::Codecs m_codecs;
     TextBuilder m_text;
 };
 
