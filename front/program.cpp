@@ -6,10 +6,8 @@
 #include "scores/scorefiles.h"
 
 #include "platform/app.h"
-#include "platform/dialogs.h"
-#include "platform/realclock.h"
+#include "platform/desktop.h"
 
-#include <QApplication>
 #include <QIcon>
 
 namespace front {
@@ -32,21 +30,13 @@ void Program::start()
     app.dispatch([this] { mainMenu.Show(); });
 }
 
-int run(char *programName)
+int run(const char *programName)
 {
-    // Qt's own options (-style, -platform, ...) are not honoured either: the
-    // game takes no command line at all.
-    static char fallbackName[] = "quillway";
-    int argc = 1;
-    char *argv[] = {programName ? programName : fallbackName, nullptr};
-    QApplication qtApp(argc, argv);
-
-    platform::RealClock clock;
-    platform::QtDialogs dialogs;
-    platform::App app(clock, dialogs);
-    Program program(app, scores::defaultFolder());
-    program.start();
-    return qtApp.exec();
+    return platform::runOnDesktop(programName, [](platform::App &app) {
+        Program program(app, scores::defaultFolder());
+        program.start();
+        return platform::eventLoop();
+    });
 }
 
 } // namespace front

@@ -38,6 +38,6 @@ public:
 // Runs the game: a real clock, real boxes, the three windows and the event
 // loop. Only the program's own name is passed on to Qt; the command line is
 // otherwise ignored.
-int run(char *programName);
+int run(const char *programName);
 
 } // namespace front

@@ -70,7 +70,8 @@ void Form::Show()
     // that follows is seen as the same switch.
     const bool activates = m_app.makeActive(*this);
     m_canvas->show();
-    m_canvas->raise();
+    if (QGuiApplication::platformName() != QLatin1String("offscreen")) // it has no stacking to change
+        m_canvas->raise();
     m_canvas->activateWindow();
     if (activates)
         Form_Activate();

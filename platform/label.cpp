@@ -41,7 +41,10 @@ QRect Label::pixelRect() const
 QFont Label::font() const
 {
     QFont font(m_layout.fontName);
-    font.setPointSizeF(m_layout.fontSize);
+    // A point is 20 twips: sized in the same logical pixels as the layout,
+    // the text keeps to its label whatever the screen's dots per inch.
+    constexpr double twipsPerPoint = 20.0;
+    font.setPixelSize(qRound(m_layout.fontSize * twipsPerPoint / twipsPerPixel));
     font.setWeight(QFont::Normal);
     return font;
 }

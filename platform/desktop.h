@@ -1,0 +1,20 @@
+// SPDX-FileCopyrightText: 2026 Quillway developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <functional>
+
+namespace platform {
+
+class App;
+
+// Runs the program on the desktop: Qt's application, given no command line
+// (not even Qt's own options), the real clock and the real boxes. `body`
+// creates the windows, shows the first one and returns eventLoop().
+// The program prints nothing and writes no log: Qt's own messages are dropped.
+int runOnDesktop(const char *programName, const std::function<int(App &)> &body);
+
+// Delivers the player's events until the program ends.
+int eventLoop();
+
+} // namespace platform
