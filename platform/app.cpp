@@ -43,8 +43,8 @@ App::App(Clock &clock, Dialogs &dialogs)
         std::_Exit(status);
     })
 {
-    // The windows name the classic sans-serif screen font; Liberation Sans has
-    // the same metrics as the fonts that stood for it.
+    // The windows name the classic sans-serif screen font, which no Linux
+    // desktop has; Liberation Sans (Arial's metrics) is the nearest face.
     QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
     if (qApp) {
         // The program decides itself when it ends (see endIfNothingVisible).
