@@ -17,10 +17,32 @@ qint32 HighScoreTable::scoreValue(int rank) const
     return entry(rank).score.value_or(0);
 }
 
+bool HighScoreTable::qualifies(qint32 score) const
+{
+    return score > scoreValue(tableSize);
+}
+
+int HighScoreTable::rankFor(qint32 score) const
+{
+    Q_ASSERT(qualifies(score));
+    int rank = 1;
+    while (rank < tableSize && score < scoreValue(rank))
+        ++rank;
+    return rank;
+}
+
+void HighScoreTable::insert(int rank, qint32 score, const QString &name)
+{
+    Q_ASSERT(rank >= 1 && rank <= tableSize);
+    for (int k = tableSize; k > rank; --k)
+        m_entries[std::size_t(k - 1)] = m_entries[std::size_t(k - 2)];
+    m_entries[std::size_t(rank - 1)] = {score, name};
+}
+
 std::optional<Slot> parseScore(const QString &text)
 {
     if (text.isEmpty())
-        return Slot{};
+        return std::optional<Slot>(std::in_place); // an empty slot
 
     const bool negative = text.startsWith(QLatin1Char('-'));
     const QStringView digits = QStringView(text).mid(negative ? 1 : 0);

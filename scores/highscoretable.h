@@ -40,6 +40,15 @@ public:
     const Entries &entries() const { return m_entries; }
     void replaceAll(const Entries &entries) { m_entries = entries; }
 
+    // A final score earns a place only by beating the fifth entry.
+    bool qualifies(qint32 score) const;
+    // The rank a qualifying score takes: above every entry it equals or
+    // beats, so a tie goes in front of the older score.
+    int rankFor(qint32 score) const;
+    // Puts an entry at `rank`, moving the ones from there down a place; the
+    // fifth drops out.
+    void insert(int rank, qint32 score, const QString &name);
+
 private:
     Entries m_entries;
 };

@@ -52,4 +52,21 @@ bool loadTable(HighScoreTable &table, const TableBoxes &boxes, const QString &fo
     return true;
 }
 
+bool saveTable(const HighScoreTable &table, const TableBoxes &boxes, const QString &folder)
+{
+    try {
+        for (std::size_t k = 0; k < std::size_t(tableSize); ++k) {
+            boxes.scores[k]->setText(scoreText(table.entries()[k].score));
+            boxes.names[k]->setText(table.entries()[k].name);
+        }
+        for (int rank = 1; rank <= tableSize; ++rank)
+            boxes.scores[std::size_t(rank - 1)]->SaveFile(scoreFilePath(folder, rank));
+        for (int rank = 1; rank <= tableSize; ++rank)
+            boxes.names[std::size_t(rank - 1)]->SaveFile(nameFilePath(folder, rank));
+    } catch (const platform::RuntimeError &) {
+        return false;
+    }
+    return true;
+}
+
 } // namespace scores

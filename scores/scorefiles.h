@@ -37,4 +37,11 @@ QString nameFilePath(const QString &folder, int rank);
 // was replaced.
 bool loadTable(HighScoreTable &table, const TableBoxes &boxes, const QString &folder);
 
+// Writes the whole table to the ten files of `folder` through `boxes`, the
+// five score files first, each replacing its file. The first file that cannot
+// be written (no folder, say) ends the saving: the files written before it
+// hold the new table, the others their old contents. Returns whether all ten
+// were written.
+bool saveTable(const HighScoreTable &table, const TableBoxes &boxes, const QString &folder);
+
 } // namespace scores

@@ -95,6 +95,9 @@ private slots:
     void everyFileLoadedBeforeAnyRead();
     void readsOtherWritersDocuments();
     void defaultFolderIsUnderUserData();
+    void savedTableLoadsBack();
+    void savingStopsAtFirstFailure_data();
+    void savingStopsAtFirstFailure();
 };
 
 void TestScoreFiles::loadsWholeTable()
@@ -252,6 +255,70 @@ void TestScoreFiles::defaultFolderIsUnderUserData()
     QVERIFY(folder.startsWith(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)));
     QCOMPARE(scores::scoreFilePath(folder, 3), folder + QStringLiteral("/score3.dat"));
     QCOMPARE(scores::nameFilePath(folder, 5), folder + QStringLiteral("/name5.dat"));
+}
+
+void TestScoreFiles::savedTableLoadsBack()
+{
+    QTemporaryDir dir;
+    Rig rig;
+    scores::HighScoreTable table;
+    table.insert(1, 2950, QStringLiteral("Anonymous"));
+
+    QVERIFY(scores::saveTable(table, rig.window.boxes, dir.path()));
+
+    Rig other;
+    scores::HighScoreTable loaded;
+    QVERIFY(scores::loadTable(loaded, other.window.boxes, dir.path()));
+    QCOMPARE(loaded.entries(), table.entries());
+    QCOMPARE(loaded.entry(2).score, Slot());
+}
+
+void TestScoreFiles::savingStopsAtFirstFailure_data()
+{
+    QTest::addColumn<QString>("blocked"); // a file that cannot be written; empty: no folder
+    QTest::addColumn<int>("filesWritten");
+
+    QTest::newRow("no folder") << QString() << 0;
+    QTest::newRow("score1.dat blocked") << "score1.dat" << 0;
+    QTest::newRow("score4.dat blocked") << "score4.dat" << 3;
+    QTest::newRow("name2.dat blocked") << "name2.dat" << 6;
+}
+
+void TestScoreFiles::savingStopsAtFirstFailure()
+{
+    QFETCH(QString, blocked);
+    QFETCH(int, filesWritten);
+
+    QTemporaryDir dir;
+    writeTable(dir.path(), firstScores, firstNames);
+    QString folder = dir.path();
+    if (blocked.isEmpty()) {
+        folder = filePath(dir.path(), QStringLiteral("nowhere"));
+    } else {
+        // A folder where the file should be cannot be replaced by a file.
+        QVERIFY(QFile::remove(filePath(folder, blocked)));
+        QVERIFY(QDir(folder).mkdir(blocked));
+    }
+    Rig rig;
+    scores::HighScoreTable table;
+    table.replaceAll(firstEntries());
+    table.insert(1, 9000, QStringLiteral("Zed"));
+
+    QVERIFY(!scores::saveTable(table, rig.window.boxes, folder));
+    QVERIFY(!QDir(filePath(dir.path(), QStringLiteral("nowhere"))).exists());
+
+    const QStringList newTexts{"9000", "5000", "4000", "3000", "2000", "Zed", "Ann", "Bob", "Cy", "Di"};
+    const QStringList oldTexts = firstScores + firstNames;
+    for (int i = 0; i < 10; ++i) {
+        const QString name = i < 5 ? QStringLiteral("score%1.dat").arg(i + 1) : QStringLiteral("name%1.dat").arg(i - 4);
+        if (name == blocked || blocked.isEmpty())
+            continue;
+        QFile file(filePath(dir.path(), name));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const std::optional<QString> text = platform::rtf::read(file.readAll());
+        QVERIFY(text);
+        QCOMPARE(*text, i < filesWritten ? newTexts.at(i) : oldTexts.at(i));
+    }
 }
 
 QTEST_MAIN(TestScoreFiles)
