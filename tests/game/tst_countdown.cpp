@@ -21,7 +21,6 @@ private slots:
     void intervalPerLevel_data();
     void intervalPerLevel();
     void newIntervalTakesEffectAfterNextTick();
-    void pausedCountdownStandsStill();
 };
 
 void TestCountdown::fullBarLastsSeventyThreeTicks()
@@ -152,22 +151,6 @@ void TestCountdown::newIntervalTakesEffectAfterNextTick()
     // The next tick still comes at level 1's pace; it sets 275 ms for the
     // gaps after it.
     QCOMPARE(tickTimes, (std::vector<qint64>{900, 1175, 1450, 1725}));
-}
-
-void TestCountdown::pausedCountdownStandsStill()
-{
-    GameRig rig;
-    QuillwayGame &g = rig.game();
-    rig.clock.advance(300);
-    g.Form_KeyDown(platform::vk::P, 0);
-    const QString title = g.Caption();
-
-    rig.clock.advance(30 * 1000);
-
-    QCOMPARE(g.Timer.Width(), 7145.f);
-    QCOMPARE(g.Score, -1);
-    QCOMPARE(g.Caption(), title);
-    QVERIFY(!g.Timer6.Enabled());
 }
 
 QTEST_MAIN(TestCountdown)
