@@ -97,8 +97,11 @@ Codec::~Codec()
 QString Codec::decode(QByteArrayView bytes)
 {
     QString text;
-    if (m_toUnicode == noConverter) {
-        text.fill(QChar(replacementCharacter), bytes.size());
+    if (byteTable().complete || m_toUnicode == noConverter) {
+        // The common single-byte pages, without one iconv call per bad byte.
+        text.reserve(bytes.size());
+        for (const char byte : bytes)
+            text += QChar(char16_t(m_byteTable->character[static_cast<unsigned char>(byte)]));
         return text;
     }
     iconv_t cd = handle(m_toUnicode);
@@ -158,36 +161,46 @@ std::optional<QByteArray> Codec::encode(char32_t c)
 
 bool Codec::isLeadByte(unsigned char byte)
 {
-    if (!m_leadBytes)
-        findLeadBytes();
-    return (*m_leadBytes)[byte];
+    return byteTable().lead[byte];
 }
 
-// Rather than carry a table per code page, ask iconv which single bytes are
-// the incomplete start of a character.
-void Codec::findLeadBytes()
+// Rather than carry a table per code page, ask iconv what each byte is.
+const Codec::ByteTable &Codec::byteTable()
 {
-    m_leadBytes.emplace();
-    m_leadBytes->fill(false);
+    if (m_byteTable)
+        return *m_byteTable;
+    ByteTable &table = m_byteTable.emplace();
+    table.character.fill(replacementCharacter);
+    table.lead.fill(false);
+    // CP1255 and CP1258 join a letter and the accent after it into one
+    // character, which a byte-by-byte table cannot do.
+    table.complete = m_codePage != 1255 && m_codePage != 1258 && m_toUnicode != noConverter;
     if (m_toUnicode == noConverter)
-        return;
+        return table;
     iconv_t cd = handle(m_toUnicode);
-    for (int b = 0x80; b <= 0xFF; ++b) {
+    for (int b = 0; b <= 0xFF; ++b) {
         char byte = char(b);
         char *in = &byte;
         size_t inLeft = 1;
-        char32_t c;
-        char *out = reinterpret_cast<char *>(&c);
+        char32_t c[2];
+        char *out = reinterpret_cast<char *>(c);
         size_t outLeft = sizeof c;
         iconv(cd, nullptr, nullptr, nullptr, nullptr);
         const size_t result = iconv(cd, &in, &inLeft, &out, &outLeft);
-        (*m_leadBytes)[b] = result == iconvFailed && errno == EINVAL;
+        table.lead[b] = result == iconvFailed && errno == EINVAL;
+        iconv(cd, nullptr, nullptr, &out, &outLeft);
+        if (result != iconvFailed && out == reinterpret_cast<char *>(c + 1))
+            table.character[b] = c[0];
+        table.complete = table.complete && !table.lead[b];
     }
     iconv(cd, nullptr, nullptr, nullptr, nullptr);
+    return table;
 }
 
 Codec &Codecs::forPage(int codePage)
 {
+    if (const auto it = m_codecs.find(codePage); it != m_codecs.end())
+        return *it->second;
     if (iconvName(codePage).isEmpty())
         codePage = windowsLatin1;
     auto &slot = m_codecs[codePage];

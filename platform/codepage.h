@@ -47,12 +47,19 @@ public:
     bool isLeadByte(unsigned char byte);
 
 private:
-    void findLeadBytes();
+    // What iconv makes of each byte on its own, asked once per page.
+    struct ByteTable
+    {
+        std::array<char32_t, 256> character;
+        std::array<bool, 256> lead;
+        bool complete; // every character is one byte and stands alone
+    };
+    const ByteTable &byteTable();
 
     int m_codePage;
     void *m_toUnicode;   // iconv_t, kept opaque so <iconv.h> stays out of headers
     void *m_fromUnicode; // opened on first encode()
-    std::optional<std::array<bool, 256>> m_leadBytes;
+    std::optional<ByteTable> m_byteTable;
 };
 
 // One converter per code page for the life of a document. Pages outside the
