@@ -233,6 +233,8 @@ void TestRtf::reader_data()
     QTest::newRow("GBK") << QByteArray("{\\rtf1{\\fonttbl{\\f0\\fcharset134 S;}}\\'d6\\'d0\\'ce\\'c4}") << QStringLiteral("中文");
     QTest::newRow("Big5") << QByteArray("{\\rtf1{\\fonttbl{\\f0\\fcharset136 M;}}\\'a4\\'a4\\'a4\\'e5}") << QStringLiteral("中文");
     QTest::newRow("Korean") << QByteArray("{\\rtf1{\\fonttbl{\\f0\\fcharset129 G;}}\\'c7\\'d1}") << QStringLiteral("한");
+    QTest::newRow("Vietnamese accent joins its letter")
+        << QByteArray("{\\rtf1{\\fonttbl{\\f0\\fcharset163 T;}}\\'e2\\'ec}") << QStringLiteral("\u1EA5");
     QTest::newRow("lead byte without trail") << QByteArray("{\\rtf1{\\fonttbl{\\f0\\fcharset128 M;}}\\'93}")
                                               << QStringLiteral("\uFFFD");
     QTest::newRow("byte Latin-1 lacks") << document("\\'81") << QStringLiteral("\uFFFD");
