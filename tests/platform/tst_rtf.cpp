@@ -257,7 +257,7 @@ void TestRtf::reader_data()
     // Source layout and escapes.
     QTest::newRow("CR and LF ignored") << document("ab\r\ncd\ne\r") << QStringLiteral("abcde");
     QTest::newRow("delimiting space consumed") << document("\\b bold\\b0  two") << QStringLiteral("bold two");
-    QTest::newRow("escaped specials") << document("\\{x\\}\\\\") << QStringLiteral("{x}\\");
+    QTest::newRow("escaped braces and backslash") << document("\\{x\\}\\\\") << QStringLiteral("{x}\\");
     QTest::newRow("backslash newline is a paragraph") << document("a\\\nb") << QStringLiteral("a\nb");
     QTest::newRow("control word with parameter and no space") << document("\\fs24x") << QStringLiteral("x");
     QTest::newRow("named characters")
