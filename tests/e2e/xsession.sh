@@ -21,6 +21,11 @@ read -r -t 20 display <&"$fd" || { echo "Xvfb did not start"; cat "$e2e_tmp/xvfb
 export DISPLAY=":$display"
 openbox >/dev/null 2>&1 &
 wm_pid=$!
+# Windows mapped while the window manager is still starting can be lost.
+for _ in $(seq 100); do
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+    sleep 0.1
+done
 game_pid=
 
 e2e_cleanup() {
@@ -33,6 +38,11 @@ trap e2e_cleanup EXIT
 
 fail() {
     echo "FAIL: $*"
+    if [ -n "$game_pid" ] && ! kill -0 "$game_pid" 2>/dev/null; then
+        wait "$game_pid" && echo "(the game had ended)" || echo "(the game had ended with status $?)"
+        cat "$e2e_tmp/out.log"
+    fi
+    xwininfo -root -tree | grep -i quillway
     [ -n "${E2E_SHOTS:-}" ] && import -window root "$E2E_SHOTS/failure.png" 2>/dev/null
     exit 1
 }

@@ -1,0 +1,35 @@
+#!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Quillway developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+#
+# Takes the README's screenshots of the real program in a private X server:
+#   tools/screenshots.sh build/quillway docs
+set -euo pipefail
+source "$(dirname "$0")/../tests/e2e/xsession.sh"
+game=$(realpath "$1")
+out=$(realpath "$2")
+
+shoot() { # window id, file: the window with its frame, as a player sees it
+    import -frame -window "$1" "$2"
+}
+
+start_game "$game"
+menu=$(window_named "Quillway - Main Menu") || fail "no main menu"
+sleep 0.25 # the hedgehogs show for the first half second
+shoot "$menu" "$out/menu-hedgehogs.png"
+sleep 0.5 # then the cars
+shoot "$menu" "$out/menu-cars.png"
+
+click_in "$menu" 152 204 # Rules
+rules=$(window_named "Quillway - Rules") || fail "no rules window"
+sleep 3.3 # the chase well into the window
+shoot "$rules" "$out/rules.png"
+
+click_in "$menu" 152 140 # New Game
+game_window=$(window_named "Quillway - Game.*") || fail "no game window"
+xdotool windowactivate --sync "$game_window" 2>/dev/null || true
+sleep 2
+xdotool key Up Up
+sleep 0.4
+shoot "$game_window" "$out/game.png"
+kill "$game_pid"
