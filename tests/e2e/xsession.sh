@@ -74,7 +74,7 @@ click_in() {
 }
 
 start_game() {
-    "$1" >"$e2e_tmp/out.log" 2>&1 &
+    "$@" >"$e2e_tmp/out.log" 2>&1 &
     game_pid=$!
 }
 
