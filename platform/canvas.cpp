@@ -66,7 +66,12 @@ void Canvas::paintEvent(QPaintEvent *event)
                 continue;
             const ImageLayout &l = image->layout();
             if (l.stretch) {
-                painter.drawPixmap(area.topLeft(), pictures::scaled(l.picture, area.size()));
+                // Scaled once to the screen's own pixels, so a high-DPI screen
+                // gets a sharp picture rather than an enlarged small one.
+                const qreal ratio = devicePixelRatioF();
+                QPixmap pixmap = pictures::scaled(l.picture, (QSizeF(area.size()) * ratio).toSize());
+                pixmap.setDevicePixelRatio(ratio);
+                painter.drawPixmap(area.topLeft(), pixmap);
             } else {
                 painter.save();
                 painter.setClipRect(area, Qt::IntersectClip);
