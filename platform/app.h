@@ -45,7 +45,6 @@ public:
     // Windows register at start so that any window can reach another by name.
     void add(Form &form);
     Form &form(const QString &name) const;
-    const std::vector<Form *> &forms() const { return m_forms; }
 
     // The icon every window shows.
     void setIcon(const QIcon &icon) { m_icon = icon; }

@@ -37,7 +37,6 @@ public:
     void acceptInputDefault(qint64 openMs = 0);
 
     const QList<Box> &shown() const { return m_shown; }
-    void clearShown() { m_shown.clear(); }
     // Boxes that were shown with no answer queued (they answered No / empty).
     int unexpected() const { return m_unexpected; }
     int pending() const { return int(m_answers.size()); }
