@@ -21,6 +21,7 @@ private slots:
     void pixels_data();
     void pixels();
     void clickOnImageOverLabelIsTheLabels();
+    void windowPictureAndLabels();
 
 private:
     QTemporaryDir m_dir;
@@ -113,6 +114,45 @@ void TestDrawing::clickOnImageOverLabelIsTheLabels()
     player::clickAt(window, 21, 11); // on the front image, inside the label
     player::clickAt(window, 80, 70); // outside every label
     QCOMPARE(window.log.count(QStringLiteral("Caption1_Click")), 1);
+}
+
+namespace {
+// A window with a background picture and a centred label lying over it.
+struct PictureWindow : platform::Form {
+    PictureWindow(App &app, const QString &picture)
+        : Form(app, QStringLiteral("P"), {QStringLiteral("P"), 1500, 1200, QColor(192, 192, 192), picture})
+    {
+    }
+    Label Title{this, {QStringLiteral("Title"), QStringLiteral("IIII"), 0, 0, 1500, 600, QColor(0, 0, 255),
+                       QStringLiteral("Arial"), 18, Qt::AlignHCenter, false}};
+};
+} // namespace
+
+void TestDrawing::windowPictureAndLabels()
+{
+    TestProgram program;
+    PictureWindow window(program.app, m_back);
+    program.app.add(window);
+    program.app.dispatch([&] { window.Show(); });
+    const QImage shot = window.widget()->grab().toImage();
+    // The picture once, unscaled, at the top-left; the label lets it show.
+    QCOMPARE(shot.pixel(0, 0), red);
+    QCOMPARE(shot.pixel(3, 1), blue);
+    QCOMPARE(shot.pixel(4, 0), qRgb(192, 192, 192));
+    QCOMPARE(shot.pixel(0, 2), qRgb(192, 192, 192));
+    // The text in its colour, centred across the label's width.
+    int first = shot.width(), last = -1;
+    for (int y = 4; y < 40; ++y) { // below the picture, which has blue in it
+        for (int x = 0; x < shot.width(); ++x) {
+            if (qBlue(shot.pixel(x, y)) > 200 && qRed(shot.pixel(x, y)) < 100) {
+                first = std::min(first, x);
+                last = std::max(last, x);
+            }
+        }
+    }
+    QVERIFY2(last > first, "no text drawn in the label's colour");
+    QVERIFY2(std::abs(first - (shot.width() - 1 - last)) <= 2,
+             qPrintable(QStringLiteral("text from %1 to %2 in a %3 px label").arg(first).arg(last).arg(shot.width())));
 }
 
 QTEST_MAIN(TestDrawing)
