@@ -33,8 +33,8 @@ void RealClock::wake()
 {
     // One tick per wake-up; if more are due the timer fires again at once,
     // after the events that are waiting.
-    deliverOne(now());
-    scheduleChanged();
+    if (!deliverOne(now()))
+        scheduleChanged(); // woken a little early: wait again for the due time
 }
 
 } // namespace platform
