@@ -45,18 +45,17 @@ void Canvas::paintEvent(QPaintEvent *event)
 
     for (const Control *control : m_form.controls()) {
         if (auto *label = dynamic_cast<const Label *>(control)) {
-            const QRect area = label->pixelRect();
-            if (!event->region().intersects(area))
+            // Laying text out is the dearest part of a paint: skip it where
+            // the repaint misses the letters, as it does for the chase that
+            // runs just under the menu's title.
+            if (!event->region().intersects(label->inkRect()))
                 continue;
-            const LabelLayout &l = label->layout();
+            const QRect area = label->pixelRect();
             painter.save();
             painter.setClipRect(area, Qt::IntersectClip); // a label's text stays inside it
             painter.setFont(label->font());
-            painter.setPen(l.foreColor);
-            int flags = int(l.alignment) | Qt::AlignTop;
-            if (l.wordWrap)
-                flags |= Qt::TextWordWrap;
-            painter.drawText(area, flags, label->Caption());
+            painter.setPen(label->layout().foreColor);
+            painter.drawText(area, label->textFlags(), label->Caption());
             painter.restore();
         } else if (auto *image = dynamic_cast<const Image *>(control)) {
             if (!image->Visible())

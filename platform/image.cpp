@@ -50,9 +50,17 @@ void Image::setLeft(float twips)
     ensureLoaded();
     if (twips == m_left)
         return;
-    changing();
+    const QRect before = pixelRect();
     m_left = twips;
-    changing();
+    const QRect after = pixelRect();
+    // A picture sliding along its row covers one rectangle from where it was
+    // to where it is: one repaint request rather than two.
+    if (before.intersects(after)) {
+        changing(before.united(after));
+    } else {
+        changing(before);
+        changing(after);
+    }
 }
 
 void Image::setTop(float twips)
@@ -94,8 +102,13 @@ QRect Image::pixelRect() const
 
 void Image::changing()
 {
+    changing(pixelRect());
+}
+
+void Image::changing(const QRect &area)
+{
     if (m_visible && form()->isLoaded())
-        form()->invalidate(pixelRect());
+        form()->invalidate(area);
 }
 
 void Image::reset()

@@ -50,7 +50,9 @@ public:
     void reset() override;
 
 private:
+    // Repaints the area the picture covers, or the area given.
     void changing();
+    void changing(const QRect &area);
 
     ImageLayout m_layout;
     float m_left = 0;

@@ -7,6 +7,10 @@
 #include "twips.h"
 
 #include <QFont>
+#include <QImage>
+#include <QPainter>
+
+#include <algorithm>
 
 namespace platform {
 
@@ -30,6 +34,7 @@ void Label::setCaption(const QString &text)
     if (text == m_caption)
         return;
     m_caption = text;
+    m_inkRect.reset();
     form()->invalidate(pixelRect());
 }
 
@@ -38,15 +43,59 @@ QRect Label::pixelRect() const
     return twipsToPixels(float(m_layout.left), float(m_layout.top), float(m_layout.width), float(m_layout.height));
 }
 
-QFont Label::font() const
+const QFont &Label::font() const
 {
-    QFont font(m_layout.fontName);
-    // A point is 20 twips: sized in the same logical pixels as the layout,
-    // the text keeps to its label whatever the screen's dots per inch.
-    constexpr double twipsPerPoint = 20.0;
-    font.setPixelSize(qRound(m_layout.fontSize * twipsPerPoint / twipsPerPixel));
-    font.setWeight(QFont::Normal);
-    return font;
+    if (!m_font) {
+        QFont font(m_layout.fontName);
+        // A point is 20 twips: sized in the same logical pixels as the layout,
+        // the text keeps to its label whatever the screen's dots per inch.
+        constexpr double twipsPerPoint = 20.0;
+        font.setPixelSize(qRound(m_layout.fontSize * twipsPerPoint / twipsPerPixel));
+        font.setWeight(QFont::Normal);
+        m_font = font;
+    }
+    return *m_font;
+}
+
+int Label::textFlags() const
+{
+    int flags = int(m_layout.alignment) | Qt::AlignTop;
+    if (m_layout.wordWrap)
+        flags |= Qt::TextWordWrap;
+    return flags;
+}
+
+QRect Label::inkRect() const
+{
+    if (!m_inkRect) {
+        // Drawn once, off the screen, exactly as the window draws it; the
+        // margin covers the odd pixel that antialiasing or a high-DPI
+        // screen's rounding may add.
+        const QRect area = pixelRect();
+        QImage ink(area.size().expandedTo(QSize(1, 1)), QImage::Format_Alpha8);
+        ink.fill(0);
+        {
+            QPainter painter(&ink);
+            painter.setFont(font());
+            painter.drawText(QRect(QPoint(0, 0), area.size()), textFlags(), m_caption);
+        }
+        int left = ink.width(), right = -1, top = ink.height(), bottom = -1;
+        for (int y = 0; y < ink.height(); ++y) {
+            const uchar *row = ink.constScanLine(y);
+            for (int x = 0; x < ink.width(); ++x) {
+                if (row[x] != 0) {
+                    left = std::min(left, x);
+                    right = std::max(right, x);
+                    top = std::min(top, y);
+                    bottom = std::max(bottom, y);
+                }
+            }
+        }
+        const QRect used(QPoint(left, top), QPoint(right, bottom)); // empty when no ink
+        constexpr int margin = 2;
+        m_inkRect = used.isEmpty() ? QRect() : used.translated(area.topLeft()).adjusted(-margin, -margin, margin, margin);
+    }
+    return *m_inkRect;
 }
 
 void Label::click()
@@ -57,6 +106,8 @@ void Label::click()
 
 void Label::reset()
 {
+    if (m_caption != m_layout.caption)
+        m_inkRect.reset();
     m_caption = m_layout.caption;
 }
 

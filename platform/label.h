@@ -9,6 +9,7 @@
 #include <QRect>
 #include <QString>
 #include <functional>
+#include <optional>
 
 namespace platform {
 
@@ -39,8 +40,13 @@ public:
 
     const LabelLayout &layout() const { return m_layout; }
     QRect pixelRect() const;
+    // How the caption is set in its rectangle (Qt::AlignmentFlag, Qt::TextFlag).
+    int textFlags() const;
     // The font the label is drawn in (family substitutes applied by Qt).
-    QFont font() const;
+    const QFont &font() const;
+    // Where the caption's ink lies, in logical pixels, with a small margin:
+    // a repaint elsewhere in the label need not lay out its text at all.
+    QRect inkRect() const;
 
     // Runs the Click handler; the window calls it for a click in the label.
     void click();
@@ -51,6 +57,10 @@ private:
     LabelLayout m_layout;
     QString m_caption;
     std::function<void()> m_onClick;
+    // Worked out on first use and kept: the layout never changes, the
+    // caption rarely.
+    mutable std::optional<QFont> m_font;
+    mutable std::optional<QRect> m_inkRect;
 };
 
 } // namespace platform

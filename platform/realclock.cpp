@@ -26,6 +26,11 @@ void RealClock::scheduleChanged()
         m_wakeUp.stop();
         return;
     }
+    // Setting the wake-up again costs the event loop a timer of its own:
+    // leave it be when it is already set for this moment.
+    if (m_wakeUp.isActive() && due == m_wakeUpDue)
+        return;
+    m_wakeUpDue = due;
     m_wakeUp.start(int(std::clamp<qint64>(due - now(), 0, 24 * 3600 * 1000)));
 }
 

@@ -27,6 +27,7 @@ private:
 
     QElapsedTimer m_elapsed;
     QTimer m_wakeUp;
+    qint64 m_wakeUpDue = -1; // what m_wakeUp is set for while it is active
 };
 
 } // namespace platform
