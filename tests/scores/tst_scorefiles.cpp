@@ -2,10 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "scores/scorefiles.h"
 
+#include "boxeswindow.h"
+
 #include "platform/app.h"
-#include "platform/form.h"
 #include "platform/manualclock.h"
-#include "platform/richtextbox.h"
 #include "platform/rtf.h"
 #include "platform/scripteddialogs.h"
 
@@ -16,30 +16,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <deque>
-
 using scores::Slot;
 
 namespace {
-
-// A window with nothing but the ten boxes that carry the files.
-class BoxesWindow final : public platform::Form
-{
-public:
-    explicit BoxesWindow(platform::App &app)
-        : Form(app, QStringLiteral("Boxes"), {QStringLiteral("Boxes"), 3000, 2000, QColor(128, 128, 128), QString()})
-    {
-        for (int rank = 1; rank <= scores::tableSize; ++rank) {
-            boxes.scores[std::size_t(rank - 1)] = &m_boxes.emplace_back(this, QStringLiteral("Score%1").arg(rank), 2160, 6720, 1695, 255);
-            boxes.names[std::size_t(rank - 1)] = &m_boxes.emplace_back(this, QStringLiteral("Name%1").arg(rank), 240, 6720, 1695, 255);
-        }
-    }
-
-    scores::TableBoxes boxes;
-
-private:
-    std::deque<platform::RichTextBox> m_boxes;
-};
 
 struct Rig {
     platform::ManualClock clock;
