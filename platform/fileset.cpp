@@ -69,7 +69,9 @@ void FileSet::commit()
     try {
         for (const Pending &pending : m_pending) {
             const QFileInfo target(pending.target);
-            if (target.exists() && !target.isFile())
+            // A folder in the way cannot be replaced, and a file the player
+            // made read-only is not to be.
+            if (target.exists() && (!target.isFile() || !target.isWritable()))
                 throw RuntimeError(errors::PathFileAccess, QStringLiteral("Path/File access error"));
         }
         while (!m_pending.empty()) {

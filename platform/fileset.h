@@ -32,11 +32,11 @@ public:
     // Raises RuntimeError when it cannot.
     void write(const QString &path, const QByteArray &bytes);
 
-    // Checks that every target is absent or a plain file, then renames the
-    // new files over their targets in the order they were written. Raises
-    // RuntimeError at the first failure: when the checks fail nothing has
-    // changed; when a rename fails, the files renamed before it hold their
-    // new contents and the others their old.
+    // Checks that every target is absent or a plain file that may be
+    // written, then renames the new files over their targets in the order
+    // they were written. Raises RuntimeError at the first failure: when the
+    // checks fail nothing has changed; when a rename fails, the files renamed
+    // before it hold their new contents and the others their old.
     void commit();
 
 private:

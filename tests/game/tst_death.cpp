@@ -120,6 +120,7 @@ void TestDeath::gameOver()
 
     GameRig rig;
     QuillwayGame &g = rig.game();
+    rig.clearRoad();
     g.Lives = 1;
     g.Level = 4;
     g.Score = 2950;
@@ -138,6 +139,9 @@ void TestDeath::gameOver()
     QCOMPARE(question.buttons, platform::vbYesNo);
     QCOMPARE(g.HighScores.entry(1).score, scores::Slot(2950));
     QCOMPARE(g.HighScores.entry(1).name, QStringLiteral("Anonymous"));
+    // The red cars (300 twips every 400 ms) went on behind the boxes, and
+    // nothing put them back.
+    QCOMPARE(g.RedCar1.Left(), 50000.f - 300 * ((30 * tick + 2 * openMs) / 400));
     QCOMPARE(g.Hog.Left(), 3360.f);
     QCOMPARE(g.Hog.Top(), 5520.f);
     QVERIFY(g.Hog.Visible());
