@@ -1,0 +1,37 @@
+#!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Quillway developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+#
+# What the game costs while it sits open: the share of one core the game
+# process uses over 30 s on the main menu (chase and blink running), then over
+# 30 s in a game, read from /proc/<pid>/stat, in a private X server with a
+# window manager. The X server's own share is printed beside it.
+# Usage: bench/cpu.sh build/quillway [seconds]
+set -euo pipefail
+source "$(dirname "$0")/../tests/e2e/xsession.sh"
+game=$1
+seconds=${2:-30}
+hz=$(getconf CLK_TCK)
+
+# utime + stime of a process, in clock ticks.
+cpu_ticks() { awk '{ sub(/^.*\) /, ""); print $12 + $13 }' "/proc/$1/stat"; }
+
+# Share of one core used by the game and by the X server over $seconds.
+measure() {
+    local g0 x0 g1 x1
+    g0=$(cpu_ticks "$game_pid"); x0=$(cpu_ticks "$xvfb_pid")
+    sleep "$seconds"
+    g1=$(cpu_ticks "$game_pid"); x1=$(cpu_ticks "$xvfb_pid")
+    awk -v g=$((g1 - g0)) -v x=$((x1 - x0)) -v hz="$hz" -v s="$seconds" -v what="$1" \
+        'BEGIN { printf "%-5s game %.2f %% of a core, X server %.2f %% (over %d s)\n", what, 100 * g / hz / s, 100 * x / hz / s, s }'
+}
+
+mkdir -p "$XDG_DATA_HOME/quillway/data"
+start_game "$game"
+menu=$(window_named "Quillway - Main Menu") || fail "no main menu"
+sleep 2 # start-up is not what is measured
+measure menu
+click_in "$menu" 152 140 # New Game
+title_matches "^Quillway - Game - Score: " || fail "no game running"
+sleep 1
+measure play
