@@ -4,7 +4,8 @@
 #
 # Sets Quillway up on a Debian 12 machine and then plays it or tests it:
 #   tools/setup.sh play   installs what is missing, builds, starts the game
-#   tools/setup.sh test   installs what is missing, builds, runs every test
+#   tools/setup.sh test   installs what is missing, builds, runs every test,
+#                         then again built with sanitizers, with the fuzzers
 # Safe to run again: it installs and rebuilds only what has changed.
 set -euo pipefail
 
@@ -18,6 +19,7 @@ packages=(
     fonts-liberation2
     xvfb xauth xdotool x11-utils imagemagick openbox
     desktop-file-utils appstream
+    clang libclang-rt-14-dev libxcb1-dev
 )
 
 as_root() {
@@ -47,7 +49,16 @@ play)
     exec "$build/quillway"
     ;;
 test)
-    cd "$build"
+    (cd "$build" && ctest --output-on-failure -j "$(nproc)")
+    # Then everything again built with AddressSanitizer and UndefinedBehavior-
+    # Sanitizer, and the fuzzers run for a bounded time each.
+    asan="$top/build-asan"
+    if [ ! -f "$asan/build.ninja" ]; then
+        cmake -S "$top" -B "$asan" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+            -DCMAKE_CXX_COMPILER=clang++ -DQUILLWAY_SANITIZE=ON >/dev/null
+    fi
+    cmake --build "$asan" -j "$(nproc)"
+    cd "$asan"
     exec ctest --output-on-failure -j "$(nproc)"
     ;;
 *)
