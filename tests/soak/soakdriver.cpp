@@ -104,7 +104,7 @@ QString SoakDriver::play(qint64 ms)
         // Let Qt deliver what the windows posted as the event loop would:
         // at once when a window came or went (the window system's answer to
         // that, the focus, follows in milliseconds), else now and then.
-        if (windowsShown() != shown || m_clock.now() >= nextEvents) {
+        if (m_windowEvents && (windowsShown() != shown || m_clock.now() >= nextEvents)) {
             QCoreApplication::processEvents();
             nextEvents = m_clock.now() + 10'000;
             if (const QString what = broken(); !what.isEmpty())

@@ -36,6 +36,9 @@ public:
         qint64 highScores = 0;
     };
     const Counts &counts() const { return m_counts; }
+    // Whether Qt delivers the windows' own events (repaints, the focus) as
+    // play goes on; on by default. Off measures the game alone.
+    void setWindowEvents(bool on) { m_windowEvents = on; }
     platform::ManualClock &clock() { return m_clock; }
 
 private:
@@ -58,4 +61,5 @@ private:
     Counts m_counts;
     qsizetype m_boxesSeen = 0;
     bool m_careful = false;
+    bool m_windowEvents = true;
 };
