@@ -5,11 +5,13 @@
 # What the game costs while it sits open: the share of one core the game
 # process uses over 30 s on the main menu (chase and blink running), then over
 # 30 s in a game, read from /proc/<pid>/stat, in a private X server with a
-# window manager. The X server's own share is printed beside it.
-# Usage: bench/cpu.sh build/quillway [seconds]
+# window manager. The X server's own share is printed beside it. Last, for
+# scale, the minimal Qt Widgets window sliding one rectangle at the chase's
+# pace (bench_minimal_window --animate).
+# Usage: bench/cpu.sh [build folder] [seconds] (defaults: build, 30)
 set -euo pipefail
 source "$(dirname "$0")/../tests/e2e/xsession.sh"
-game=$1
+build=$(cd "${1:-build}" && pwd)
 seconds=${2:-30}
 hz=$(getconf CLK_TCK)
 
@@ -27,7 +29,7 @@ measure() {
 }
 
 mkdir -p "$XDG_DATA_HOME/quillway/data"
-start_game "$game"
+start_game "$build/quillway"
 menu=$(window_named "Quillway - Main Menu") || fail "no main menu"
 sleep 2 # start-up is not what is measured
 measure menu
@@ -35,3 +37,8 @@ click_in "$menu" 152 140 # New Game
 title_matches "^Quillway - Game - Score: " || fail "no game running"
 sleep 1
 measure play
+kill "$game_pid"; wait "$game_pid" 2>/dev/null || true
+start_game "$build/bench_minimal_window" --animate
+window_named Minimal >/dev/null || fail "no minimal window"
+sleep 2
+measure "minimal window, one rectangle sliding:"
