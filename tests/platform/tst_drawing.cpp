@@ -22,6 +22,8 @@ private slots:
     void pixels();
     void clickOnImageOverLabelIsTheLabels();
     void windowPictureAndLabels();
+    void textStaysInsideItsInk_data();
+    void textStaysInsideItsInk();
 
 private:
     QTemporaryDir m_dir;
@@ -60,6 +62,7 @@ using Change = std::function<void(TestWindow &)>;
 Q_DECLARE_METATYPE(Change)
 using Expectations = QList<std::pair<QPoint, QRgb>>;
 Q_DECLARE_METATYPE(Expectations)
+Q_DECLARE_METATYPE(platform::LabelLayout)
 
 void TestDrawing::pixels_data()
 {
@@ -153,6 +156,58 @@ void TestDrawing::windowPictureAndLabels()
     QVERIFY2(last > first, "no text drawn in the label's colour");
     QVERIFY2(std::abs(first - (shot.width() - 1 - last)) <= 2,
              qPrintable(QStringLiteral("text from %1 to %2 in a %3 px label").arg(first).arg(last).arg(shot.width())));
+}
+
+namespace {
+// A window with one label, laid out as a test row says.
+struct LabelWindow : platform::Form {
+    LabelWindow(App &app, const LabelLayout &layout)
+        : Form(app, QStringLiteral("L"), {QStringLiteral("L"), 4500, 1500, QColor(192, 192, 192), {}})
+        , Text(this, layout)
+    {
+    }
+    Label Text;
+};
+} // namespace
+
+void TestDrawing::textStaysInsideItsInk_data()
+{
+    // A repaint that misses a label's ink skips its text; so every pixel the
+    // text paints must lie in that ink rectangle.
+    QTest::addColumn<platform::LabelLayout>("layout");
+    QTest::newRow("title, centred, descenders") << platform::LabelLayout{
+        QStringLiteral("T"), QStringLiteral("Quillway gjpqy"), 120, 240, 4335, 735, Qt::red, QStringLiteral("Arial"),
+        29.25, Qt::AlignHCenter, false};
+    QTest::newRow("paragraph, wrapped") << platform::LabelLayout{
+        QStringLiteral("P"), QStringLiteral("In Quillway you guide the hedgehog across the road; [{Qjy}] \u00c9\u00c5"),
+        120, 0, 2000, 1500, Qt::black, QStringLiteral("MS Sans Serif"), 7.5, Qt::AlignLeft, true};
+    QTest::newRow("text wider than its label") << platform::LabelLayout{
+        QStringLiteral("W"), QStringLiteral("WWWWWWWWWWWWWWWWWWWW"), 600, 300, 900, 400, Qt::blue, QStringLiteral("Arial"),
+        24, Qt::AlignHCenter, false};
+}
+
+void TestDrawing::textStaysInsideItsInk()
+{
+    QFETCH(platform::LabelLayout, layout);
+    TestProgram program;
+    LabelWindow window(program.app, layout);
+    program.app.add(window);
+    program.app.dispatch([&] { window.Show(); });
+    const QRect ink = window.Text.inkRect();
+    const QImage withText = window.widget()->grab().toImage();
+    window.Text.setCaption(QString());
+    const QImage without = window.widget()->grab().toImage();
+    int painted = 0;
+    for (int y = 0; y < withText.height(); ++y) {
+        for (int x = 0; x < withText.width(); ++x) {
+            if (withText.pixel(x, y) == without.pixel(x, y))
+                continue;
+            ++painted;
+            QVERIFY2(ink.contains(x, y), qPrintable(QStringLiteral("text at (%1,%2) outside its ink %3,%4 %5x%6")
+                                                        .arg(x).arg(y).arg(ink.x()).arg(ink.y()).arg(ink.width()).arg(ink.height())));
+        }
+    }
+    QVERIFY(painted > 0);
 }
 
 QTEST_MAIN(TestDrawing)
