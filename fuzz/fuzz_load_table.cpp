@@ -7,11 +7,10 @@
 // must never crash, and must either replace the whole table with exactly
 // what the reader finds in the ten files or leave it exactly as it was.
 #include "scores/scorefiles.h"
+#include "tests/scores/boxeswindow.h"
 
 #include "platform/app.h"
-#include "platform/form.h"
 #include "platform/manualclock.h"
-#include "platform/richtextbox.h"
 #include "platform/rtf.h"
 #include "platform/scripteddialogs.h"
 
@@ -20,26 +19,8 @@
 #include <QTemporaryDir>
 #include <cstdint>
 #include <cstdlib>
-#include <deque>
 
 namespace {
-
-class Boxes final : public platform::Form
-{
-public:
-    explicit Boxes(platform::App &app)
-        : Form(app, QStringLiteral("Boxes"), {QStringLiteral("Boxes"), 3000, 2000, Qt::gray, QString()})
-    {
-        for (std::size_t k = 0; k < std::size_t(scores::tableSize); ++k) {
-            table.scores[k] = &m_boxes.emplace_back(this, QStringLiteral("Score%1").arg(k + 1), 0, 0, 100, 100);
-            table.names[k] = &m_boxes.emplace_back(this, QStringLiteral("Name%1").arg(k + 1), 0, 0, 100, 100);
-        }
-    }
-    scores::TableBoxes table;
-
-private:
-    std::deque<platform::RichTextBox> m_boxes;
-};
 
 struct World {
     int argc = 1;
@@ -49,7 +30,7 @@ struct World {
     platform::ManualClock clock;
     platform::ScriptedDialogs dialogs{&clock};
     platform::App app{clock, dialogs};
-    Boxes window{app};
+    BoxesWindow window{app};
     QTemporaryDir folder;
 };
 
@@ -122,7 +103,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 
     scores::HighScoreTable table;
     table.replaceAll(untouched());
-    const bool loaded = scores::loadTable(table, world->window.table, folder);
+    const bool loaded = scores::loadTable(table, world->window.boxes, folder);
     if (loaded != expected.has_value())
         std::abort();
     if (table.entries() != (expected ? *expected : untouched()))
