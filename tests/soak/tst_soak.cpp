@@ -4,7 +4,6 @@
 // A day of play on virtual time, by a seeded random player.
 #include "soakdriver.h"
 
-#include "scores/highscoretable.h"
 
 #include <QTest>
 
@@ -36,7 +35,7 @@ void TestSoak::dayOfPlay()
     const SoakDriver::Counts &counts = soak.counts();
     qInfo("ticks %lld keys %lld new games %lld leaves %lld game overs %lld high scores %lld", counts.ticks, counts.keys, counts.newGames, counts.leaves, counts.gameOvers, counts.highScores);
     QVERIFY(counts.gameOvers > 100);
-    QVERIFY(counts.highScores >= scores::tableSize);
+    QVERIFY(counts.highScores > 10);
     QVERIFY(counts.leaves > 100);
 }
 
