@@ -4,7 +4,6 @@
 // A day of play on virtual time, by a seeded random player.
 #include "soakdriver.h"
 
-
 #include <QTest>
 
 class TestSoak : public QObject
