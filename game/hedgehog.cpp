@@ -99,11 +99,7 @@ void QuillwayGame::togglePause()
         Paused = 0;
     } else {
         setCaption(gameTitle(true));
-        Timer1.setEnabled(false);
-        Timer2.setEnabled(false);
-        Timer3.setEnabled(false);
-        Timer4.setEnabled(false);
-        Timer5.setEnabled(false);
+        stopTimers();
         Paused = 1;
     }
 }

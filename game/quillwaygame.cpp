@@ -69,7 +69,7 @@ QuillwayGame::QuillwayGame(platform::App &app, const QString &scoresFolder)
     , Timer5(this, QStringLiteral("Timer5"), 300, enabled, [this] { Timer5_Timer(); })
     // The death sequence this timer drives is still to be written; until then
     // a death is only the timer being enabled, and its ticks do nothing.
-    , Timer6(this, QStringLiteral("Timer6"), 1, disabled, [] {})
+    , Timer6(this, QStringLiteral("Timer6"), 1, disabled, [this] { Timer6_Timer(); })
     , Name1(this, QStringLiteral("Name1"), nameBoxLeft, boxRowTop(1), boxWidth, boxHeight)
     , Name2(this, QStringLiteral("Name2"), nameBoxLeft, boxRowTop(2), boxWidth, boxHeight)
     , Name3(this, QStringLiteral("Name3"), nameBoxLeft, boxRowTop(3), boxWidth, boxHeight)
@@ -123,9 +123,12 @@ void QuillwayGame::loadHighScores()
 {
     // A missing or damaged file is expected (no game saved a table yet) and
     // is not the player's concern: the previous table simply stays.
-    const scores::TableBoxes boxes{{&Score1, &Score2, &Score3, &Score4, &Score5},
-                                   {&Name1, &Name2, &Name3, &Name4, &Name5}};
-    scores::loadTable(HighScores, boxes, m_scoresFolder);
+    scores::loadTable(HighScores, tableBoxes(), m_scoresFolder);
+}
+
+scores::TableBoxes QuillwayGame::tableBoxes()
+{
+    return {{&Score1, &Score2, &Score3, &Score4, &Score5}, {&Name1, &Name2, &Name3, &Name4, &Name5}};
 }
 
 void QuillwayGame::startTimers()
@@ -135,4 +138,13 @@ void QuillwayGame::startTimers()
     Timer3.setEnabled(true);
     Timer4.setEnabled(true);
     Timer5.setEnabled(true);
+}
+
+void QuillwayGame::stopTimers()
+{
+    Timer1.setEnabled(false);
+    Timer2.setEnabled(false);
+    Timer3.setEnabled(false);
+    Timer4.setEnabled(false);
+    Timer5.setEnabled(false);
 }

@@ -32,12 +32,15 @@ public:
     void Form_Load() override;
     void Form_Activate() override;
     void Form_KeyDown(int KeyCode, int Shift) override;
+    // Closing the window mid-game asks first; the score is lost.
+    void Form_Unload(int &Cancel) override;
 
     void Timer1_Timer(); // red cars
     void Timer2_Timer(); // orange cars
     void Timer3_Timer(); // lorries
     void Timer4_Timer(); // blue cars
     void Timer5_Timer(); // countdown bar, score, title and pace
+    void Timer6_Timer(); // the death sequence, and the game over it may bring
 
     // The title in its one format, playing or paused.
     QString gameTitle(bool paused) const;
@@ -99,6 +102,9 @@ private:
     void cross();
     void togglePause();
     void startTimers();
+    void stopTimers();
+    void gameOver();
+    scores::TableBoxes tableBoxes();
 
     void laneTick(const Lane &lane);
     // Whether the hedgehog stands in the lane's band and touches one of its

@@ -84,7 +84,7 @@ void Canvas::paintEvent(QPaintEvent *event)
 
 void Canvas::keyPressEvent(QKeyEvent *event)
 {
-    const int code = virtualKeyCode(event->key());
+    const int code = virtualKeyCode(event->key(), event->modifiers());
     if (code != 0)
         m_form.keyPressed(code, shiftState(event->modifiers()));
     event->accept();

@@ -2,40 +2,87 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "keys.h"
 
+#include <QHash>
+
 namespace platform {
 
-int virtualKeyCode(int qtKey)
+namespace {
+
+// Keys whose code does not follow from a range. A shifted symbol has the code
+// of the key that types it on a US keyboard, as the desktop reports it.
+const QHash<int, int> &fixedCodes()
 {
+    static const QHash<int, int> codes{
+        {Qt::Key_Backspace, 8}, {Qt::Key_Tab, 9}, {Qt::Key_Backtab, 9}, {Qt::Key_Clear, 12},
+        {Qt::Key_Return, 13}, {Qt::Key_Enter, 13}, {Qt::Key_Shift, 16}, {Qt::Key_Control, 17},
+        {Qt::Key_Alt, 18}, {Qt::Key_AltGr, 18}, {Qt::Key_Pause, 19}, {Qt::Key_CapsLock, 20},
+        {Qt::Key_Escape, 27}, {Qt::Key_Space, vk::Space}, {Qt::Key_PageUp, 33}, {Qt::Key_PageDown, 34},
+        {Qt::Key_End, 35}, {Qt::Key_Home, 36}, {Qt::Key_Left, vk::Left}, {Qt::Key_Up, vk::Up},
+        {Qt::Key_Right, vk::Right}, {Qt::Key_Down, vk::Down}, {Qt::Key_Select, 41}, {Qt::Key_Printer, 42},
+        {Qt::Key_Execute, 43}, {Qt::Key_Print, 44}, {Qt::Key_SysReq, 44}, {Qt::Key_Insert, 45},
+        {Qt::Key_Delete, 46}, {Qt::Key_Help, 47},
+        // The shifted digits.
+        {Qt::Key_ParenRight, '0'}, {Qt::Key_Exclam, '1'}, {Qt::Key_At, '2'}, {Qt::Key_NumberSign, '3'},
+        {Qt::Key_Dollar, '4'}, {Qt::Key_Percent, '5'}, {Qt::Key_AsciiCircum, '6'}, {Qt::Key_Ampersand, '7'},
+        {Qt::Key_Asterisk, '8'}, {Qt::Key_ParenLeft, '9'},
+        {Qt::Key_Meta, 91}, {Qt::Key_Super_L, 91}, {Qt::Key_Super_R, 92}, {Qt::Key_Menu, 93},
+        {Qt::Key_Sleep, 95}, {Qt::Key_NumLock, 144}, {Qt::Key_ScrollLock, 145},
+        {Qt::Key_Back, 166}, {Qt::Key_Forward, 167}, {Qt::Key_Refresh, 168}, {Qt::Key_Stop, 169},
+        {Qt::Key_Search, 170}, {Qt::Key_Favorites, 171}, {Qt::Key_HomePage, 172},
+        {Qt::Key_VolumeMute, 173}, {Qt::Key_VolumeDown, 174}, {Qt::Key_VolumeUp, 175},
+        {Qt::Key_MediaNext, 176}, {Qt::Key_MediaPrevious, 177}, {Qt::Key_MediaStop, 178},
+        {Qt::Key_MediaTogglePlayPause, 179}, {Qt::Key_MediaPlay, 179}, {Qt::Key_LaunchMail, 180},
+        {Qt::Key_LaunchMedia, 181}, {Qt::Key_Launch0, 182}, {Qt::Key_Launch1, 183},
+        // Punctuation, each with its shifted symbol.
+        {Qt::Key_Semicolon, 186}, {Qt::Key_Colon, 186}, {Qt::Key_Equal, 187}, {Qt::Key_Plus, 187},
+        {Qt::Key_Comma, 188}, {Qt::Key_Less, 188}, {Qt::Key_Minus, 189}, {Qt::Key_Underscore, 189},
+        {Qt::Key_Period, 190}, {Qt::Key_Greater, 190}, {Qt::Key_Slash, 191}, {Qt::Key_Question, 191},
+        {Qt::Key_QuoteLeft, 192}, {Qt::Key_AsciiTilde, 192}, {Qt::Key_BracketLeft, 219},
+        {Qt::Key_BraceLeft, 219}, {Qt::Key_Backslash, 220}, {Qt::Key_Bar, 220},
+        {Qt::Key_BracketRight, 221}, {Qt::Key_BraceRight, 221}, {Qt::Key_Apostrophe, 222},
+        {Qt::Key_QuoteDbl, 222},
+    };
+    return codes;
+}
+
+// The number pad's own keys, when Num Lock makes them type.
+int keypadCode(int qtKey)
+{
+    if (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9)
+        return 96 + (qtKey - Qt::Key_0);
+    switch (qtKey) {
+    case Qt::Key_Asterisk: return 106;
+    case Qt::Key_Plus: return 107;
+    case Qt::Key_Minus: return 109;
+    case Qt::Key_Period:
+    case Qt::Key_Comma: return 110; // the decimal key, whichever sign it types
+    case Qt::Key_Slash: return 111;
+    default: return 0;
+    }
+}
+
+// The code the desktop keeps for the letters and signs that only some
+// keyboards have (ä, ß, é, §, ...).
+constexpr int otherCharacterCode = 223;
+
+} // namespace
+
+int virtualKeyCode(int qtKey, Qt::KeyboardModifiers modifiers)
+{
+    if (modifiers & Qt::KeypadModifier) {
+        if (const int code = keypadCode(qtKey))
+            return code;
+    }
     // Letters and digits have the same codes in both worlds.
     if ((qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z) || (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9))
         return qtKey;
     if (qtKey >= Qt::Key_F1 && qtKey <= Qt::Key_F24)
         return 112 + (qtKey - Qt::Key_F1);
-    switch (qtKey) {
-    case Qt::Key_Left: return vk::Left;
-    case Qt::Key_Up: return vk::Up;
-    case Qt::Key_Right: return vk::Right;
-    case Qt::Key_Down: return vk::Down;
-    case Qt::Key_Space: return vk::Space;
-    case Qt::Key_Backspace: return 8;
-    case Qt::Key_Tab:
-    case Qt::Key_Backtab: return 9;
-    case Qt::Key_Return:
-    case Qt::Key_Enter: return 13;
-    case Qt::Key_Shift: return 16;
-    case Qt::Key_Control: return 17;
-    case Qt::Key_Alt: return 18;
-    case Qt::Key_Pause: return 19;
-    case Qt::Key_CapsLock: return 20;
-    case Qt::Key_Escape: return 27;
-    case Qt::Key_PageUp: return 33;
-    case Qt::Key_PageDown: return 34;
-    case Qt::Key_End: return 35;
-    case Qt::Key_Home: return 36;
-    case Qt::Key_Insert: return 45;
-    case Qt::Key_Delete: return 46;
-    default: return 0;
-    }
+    if (const auto it = fixedCodes().constFind(qtKey); it != fixedCodes().constEnd())
+        return it.value();
+    if (qtKey > Qt::Key_Space && qtKey <= Qt::Key_ydiaeresis)
+        return otherCharacterCode;
+    return 0;
 }
 
 int shiftState(Qt::KeyboardModifiers modifiers)

@@ -17,8 +17,9 @@ constexpr int Space = 32;
 constexpr int P = 80;
 } // namespace vk
 
-// The virtual-key code of a Qt key, or 0 for a key that has none.
-int virtualKeyCode(int qtKey);
+// The virtual-key code of a Qt key, or 0 for a key that has none. The keypad
+// modifier tells the number pad's keys from their twins.
+int virtualKeyCode(int qtKey, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
 // The shift state: 1 Shift, 2 Ctrl, 4 Alt.
 int shiftState(Qt::KeyboardModifiers modifiers);
 

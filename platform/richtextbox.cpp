@@ -2,12 +2,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "richtextbox.h"
 
+#include "fileset.h"
 #include "rtf.h"
 #include "runtimeerror.h"
 
 #include <QFile>
-#include <QDir>
-#include <QFileInfo>
 #include <QSaveFile>
 
 namespace platform {
@@ -31,29 +30,17 @@ void RichTextBox::setText(const QString &text)
     m_text = text;
 }
 
-namespace {
-[[noreturn]] void fileError(const QString &path)
-{
-    const QFileInfo info(path);
-    if (!info.absoluteDir().exists())
-        throw RuntimeError(errors::PathNotFound, QStringLiteral("Path not found"));
-    if (!info.exists())
-        throw RuntimeError(errors::FileNotFound, QStringLiteral("File not found"));
-    throw RuntimeError(errors::PathFileAccess, QStringLiteral("Path/File access error"));
-}
-} // namespace
-
 void RichTextBox::LoadFile(const QString &path)
 {
     ensureLoaded();
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        fileError(path);
+        raiseFileError(path);
     // Read one byte past the limit, so an oversized file is told apart
     // without reading all of it.
     const QByteArray bytes = file.read(rtf::maxDocumentSize + 1);
     if (file.error() != QFileDevice::NoError)
-        fileError(path);
+        raiseFileError(path);
     const std::optional<QString> text = bytes.size() > rtf::maxDocumentSize ? std::nullopt : rtf::read(bytes);
     if (!text)
         throw RuntimeError(errors::InvalidFileFormat, QStringLiteral("Invalid file format"));
@@ -67,10 +54,16 @@ void RichTextBox::SaveFile(const QString &path)
     // half-way never leaves a truncated score file behind.
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
-        fileError(path);
+        raiseFileError(path);
     const QByteArray bytes = rtf::write(m_text);
     if (file.write(bytes) != bytes.size() || !file.commit())
-        fileError(path);
+        raiseFileError(path);
+}
+
+void RichTextBox::SaveFile(const QString &path, FileSet &set)
+{
+    ensureLoaded();
+    set.write(path, rtf::write(m_text));
 }
 
 void RichTextBox::reset()

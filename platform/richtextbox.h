@@ -8,6 +8,8 @@
 
 namespace platform {
 
+class FileSet;
+
 // A rich-text box that nobody sees: it carries a Rich Text Format file to and
 // from plain text. LoadFile and SaveFile raise RuntimeError when the file
 // cannot be read or written, or is not RTF.
@@ -21,6 +23,9 @@ public:
 
     void LoadFile(const QString &path);
     void SaveFile(const QString &path);
+    // Writes the document as one file of a set that is replaced as a whole
+    // when the set is committed.
+    void SaveFile(const QString &path, FileSet &set);
 
     void reset() override;
 

@@ -52,17 +52,20 @@ bool loadTable(HighScoreTable &table, const TableBoxes &boxes, const QString &fo
     return true;
 }
 
-bool saveTable(const HighScoreTable &table, const TableBoxes &boxes, const QString &folder)
+bool saveTable(const HighScoreTable &table, const TableBoxes &boxes, const QString &folder,
+               const platform::WriteFault &fault)
 {
     try {
         for (std::size_t k = 0; k < std::size_t(tableSize); ++k) {
             boxes.scores[k]->setText(scoreText(table.entries()[k].score));
             boxes.names[k]->setText(table.entries()[k].name);
         }
+        platform::FileSet files(fault);
         for (int rank = 1; rank <= tableSize; ++rank)
-            boxes.scores[std::size_t(rank - 1)]->SaveFile(scoreFilePath(folder, rank));
+            boxes.scores[std::size_t(rank - 1)]->SaveFile(scoreFilePath(folder, rank), files);
         for (int rank = 1; rank <= tableSize; ++rank)
-            boxes.names[std::size_t(rank - 1)]->SaveFile(nameFilePath(folder, rank));
+            boxes.names[std::size_t(rank - 1)]->SaveFile(nameFilePath(folder, rank), files);
+        files.commit();
     } catch (const platform::RuntimeError &) {
         return false;
     }

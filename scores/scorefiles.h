@@ -4,6 +4,8 @@
 
 #include "highscoretable.h"
 
+#include "platform/fileset.h"
+
 #include <QString>
 
 #include <array>
@@ -37,11 +39,15 @@ QString nameFilePath(const QString &folder, int rank);
 // was replaced.
 bool loadTable(HighScoreTable &table, const TableBoxes &boxes, const QString &folder);
 
-// Writes the whole table to the ten files of `folder` through `boxes`, the
-// five score files first, each replacing its file. The first file that cannot
-// be written (no folder, say) ends the saving: the files written before it
-// hold the new table, the others their old contents. Returns whether all ten
-// were written.
-bool saveTable(const HighScoreTable &table, const TableBoxes &boxes, const QString &folder);
+// Writes the whole table to the ten files of `folder` through `boxes`, as one
+// set: every file is first written in full beside its target, and only when
+// all ten are written and none of the targets is in the way (a folder where a
+// file should be) are they renamed into place, scores first. So a full disk,
+// a read-only folder or a file in the way leaves all ten old files exactly as
+// they were; only a rename failing after those checks leaves the files
+// renamed before it with the new table. Returns whether all ten were replaced.
+// `fault` lets tests refuse writes.
+bool saveTable(const HighScoreTable &table, const TableBoxes &boxes, const QString &folder,
+               const platform::WriteFault &fault = {});
 
 } // namespace scores

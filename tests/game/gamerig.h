@@ -7,10 +7,24 @@
 #include "platform/app.h"
 #include "platform/manualclock.h"
 #include "platform/scripteddialogs.h"
+#include "platform/timer.h"
 
 #include <QTemporaryDir>
 
 #include <memory>
+
+// Stands in for the main menu, which a game hands control back to: its two
+// animation timers, stopped as New Game leaves them.
+class MenuStandIn final : public platform::Form
+{
+public:
+    explicit MenuStandIn(platform::App &app)
+        : Form(app, QStringLiteral("MainMenu"), {QStringLiteral("Quillway - Main Menu"), 4620, 4530, QColor(192, 192, 192), QString()})
+    {
+    }
+    platform::Timer Timer1{this, QStringLiteral("Timer1"), 10, false, [] {}};
+    platform::Timer Timer2{this, QStringLiteral("Timer2"), 500, false, [] {}};
+};
 
 // A game window on virtual time with scripted boxes, shown as New Game shows
 // it. Nothing ticks until the test lets time pass.
@@ -19,6 +33,7 @@ struct GameRig {
     platform::ManualClock clock;
     platform::ScriptedDialogs boxes{&clock};
     platform::App app{clock, boxes};
+    MenuStandIn menu{app};
     std::unique_ptr<QuillwayGame> window;
 
     // An empty folder means a fresh scratch folder with no table in it.
@@ -26,6 +41,7 @@ struct GameRig {
     {
         app.setExitHandler([](int status) { throw platform::ProgramEnded{status}; });
         window = std::make_unique<QuillwayGame>(app, folder.isEmpty() ? scores.path() : folder);
+        app.add(menu);
         app.add(*window);
         window->Show();
     }

@@ -142,6 +142,23 @@ void TestWindows::keys_data()
     QTest::newRow("escape") << int(Qt::Key_Escape) << 0 << "KeyDown 27 0";
     // Tab would otherwise move the keyboard focus, and never reach the window.
     QTest::newRow("tab reaches the window") << int(Qt::Key_Tab) << 0 << "KeyDown 9 0";
+    // Every key the desktop has a code for reaches the window.
+    const int keypad = Qt::KeypadModifier;
+    QTest::newRow("comma") << int(Qt::Key_Comma) << 0 << "KeyDown 188 0";
+    QTest::newRow("semicolon") << int(Qt::Key_Semicolon) << 0 << "KeyDown 186 0";
+    QTest::newRow("shift+= types + on the = key") << int(Qt::Key_Plus) << int(Qt::ShiftModifier) << "KeyDown 187 1";
+    QTest::newRow("shift+1 types ! on the 1 key") << int(Qt::Key_Exclam) << int(Qt::ShiftModifier) << "KeyDown 49 1";
+    QTest::newRow("slash") << int(Qt::Key_Slash) << 0 << "KeyDown 191 0";
+    QTest::newRow("keypad minus") << int(Qt::Key_Minus) << keypad << "KeyDown 109 0";
+    QTest::newRow("keypad asterisk") << int(Qt::Key_Asterisk) << keypad << "KeyDown 106 0";
+    QTest::newRow("keypad 7") << int(Qt::Key_7) << keypad << "KeyDown 103 0";
+    QTest::newRow("keypad arrow without Num Lock") << int(Qt::Key_Left) << keypad << "KeyDown 37 0";
+    QTest::newRow("Windows key") << int(Qt::Key_Meta) << 0 << "KeyDown 91 0";
+    QTest::newRow("menu key") << int(Qt::Key_Menu) << 0 << "KeyDown 93 0";
+    QTest::newRow("Print Screen") << int(Qt::Key_Print) << 0 << "KeyDown 44 0";
+    QTest::newRow("Scroll Lock") << int(Qt::Key_ScrollLock) << 0 << "KeyDown 145 0";
+    QTest::newRow("Num Lock") << int(Qt::Key_NumLock) << 0 << "KeyDown 144 0";
+    QTest::newRow("a letter of another alphabet") << int(Qt::Key_Adiaeresis) << 0 << "KeyDown 223 0";
 }
 
 void TestWindows::keys()

@@ -2,43 +2,23 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "scores/scorefiles.h"
 
+#include "boxeswindow.h"
+
 #include "platform/app.h"
-#include "platform/form.h"
 #include "platform/manualclock.h"
-#include "platform/richtextbox.h"
 #include "platform/rtf.h"
 #include "platform/scripteddialogs.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <deque>
-
 using scores::Slot;
 
 namespace {
-
-// A window with nothing but the ten boxes that carry the files.
-class BoxesWindow final : public platform::Form
-{
-public:
-    explicit BoxesWindow(platform::App &app)
-        : Form(app, QStringLiteral("Boxes"), {QStringLiteral("Boxes"), 3000, 2000, QColor(128, 128, 128), QString()})
-    {
-        for (int rank = 1; rank <= scores::tableSize; ++rank) {
-            boxes.scores[std::size_t(rank - 1)] = &m_boxes.emplace_back(this, QStringLiteral("Score%1").arg(rank), 2160, 6720, 1695, 255);
-            boxes.names[std::size_t(rank - 1)] = &m_boxes.emplace_back(this, QStringLiteral("Name%1").arg(rank), 240, 6720, 1695, 255);
-        }
-    }
-
-    scores::TableBoxes boxes;
-
-private:
-    std::deque<platform::RichTextBox> m_boxes;
-};
 
 struct Rig {
     platform::ManualClock clock;
@@ -96,8 +76,8 @@ private slots:
     void readsOtherWritersDocuments();
     void defaultFolderIsUnderUserData();
     void savedTableLoadsBack();
-    void savingStopsAtFirstFailure_data();
-    void savingStopsAtFirstFailure();
+    void failedSaveKeepsEveryOldFile_data();
+    void failedSaveKeepsEveryOldFile();
 };
 
 void TestScoreFiles::loadsWholeTable()
@@ -273,52 +253,57 @@ void TestScoreFiles::savedTableLoadsBack()
     QCOMPARE(loaded.entry(2).score, Slot());
 }
 
-void TestScoreFiles::savingStopsAtFirstFailure_data()
+void TestScoreFiles::failedSaveKeepsEveryOldFile_data()
 {
-    QTest::addColumn<QString>("blocked"); // a file that cannot be written; empty: no folder
-    QTest::addColumn<int>("filesWritten");
+    QTest::addColumn<QString>("inTheWay"); // a folder standing where this file should be
+    QTest::addColumn<QString>("refused");  // the file whose new contents cannot be written
+    QTest::addColumn<bool>("noFolder");
 
-    QTest::newRow("no folder") << QString() << 0;
-    QTest::newRow("score1.dat blocked") << "score1.dat" << 0;
-    QTest::newRow("score4.dat blocked") << "score4.dat" << 3;
-    QTest::newRow("name2.dat blocked") << "name2.dat" << 6;
+    QTest::newRow("no folder") << QString() << QString() << true;
+    QTest::newRow("name3.dat replaced by a folder") << "name3.dat" << QString() << false;
+    QTest::newRow("score1.dat refused: read-only folder") << QString() << "score1.dat" << false;
+    QTest::newRow("name5.dat refused: disk full at the last") << QString() << "name5.dat" << false;
 }
 
-void TestScoreFiles::savingStopsAtFirstFailure()
+// A save that cannot write all ten files must leave the old table whole on
+// disk, never a mix of two tables, and nothing of its own behind.
+void TestScoreFiles::failedSaveKeepsEveryOldFile()
 {
-    QFETCH(QString, blocked);
-    QFETCH(int, filesWritten);
+    QFETCH(QString, inTheWay);
+    QFETCH(QString, refused);
+    QFETCH(bool, noFolder);
 
     QTemporaryDir dir;
     writeTable(dir.path(), firstScores, firstNames);
-    QString folder = dir.path();
-    if (blocked.isEmpty()) {
-        folder = filePath(dir.path(), QStringLiteral("nowhere"));
-    } else {
-        // A folder where the file should be cannot be replaced by a file.
-        QVERIFY(QFile::remove(filePath(folder, blocked)));
-        QVERIFY(QDir(folder).mkdir(blocked));
+    if (!inTheWay.isEmpty()) {
+        QVERIFY(QFile::remove(filePath(dir.path(), inTheWay)));
+        QVERIFY(QDir(dir.path()).mkdir(inTheWay));
     }
+    const QString folder = noFolder ? filePath(dir.path(), QStringLiteral("nowhere")) : dir.path();
+    const platform::WriteFault fault = [&](const QString &path) { return QFileInfo(path).fileName() == refused; };
+
     Rig rig;
     scores::HighScoreTable table;
     table.replaceAll(firstEntries());
     table.insert(1, 9000, QStringLiteral("Zed"));
+    QVERIFY(!scores::saveTable(table, rig.window.boxes, folder, fault));
 
-    QVERIFY(!scores::saveTable(table, rig.window.boxes, folder));
     QVERIFY(!QDir(filePath(dir.path(), QStringLiteral("nowhere"))).exists());
-
-    const QStringList newTexts{"9000", "5000", "4000", "3000", "2000", "Zed", "Ann", "Bob", "Cy", "Di"};
     const QStringList oldTexts = firstScores + firstNames;
+    QStringList expected;
     for (int i = 0; i < 10; ++i) {
         const QString name = i < 5 ? QStringLiteral("score%1.dat").arg(i + 1) : QStringLiteral("name%1.dat").arg(i - 4);
-        if (name == blocked || blocked.isEmpty())
+        expected << name;
+        if (name == inTheWay)
             continue;
         QFile file(filePath(dir.path(), name));
         QVERIFY(file.open(QIODevice::ReadOnly));
-        const std::optional<QString> text = platform::rtf::read(file.readAll());
-        QVERIFY(text);
-        QCOMPARE(*text, i < filesWritten ? newTexts.at(i) : oldTexts.at(i));
+        QCOMPARE(platform::rtf::read(file.readAll()), std::optional<QString>(oldTexts.at(i)));
     }
+    QStringList left = QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+    expected.sort();
+    left.sort();
+    QCOMPARE(left, expected);
 }
 
 QTEST_MAIN(TestScoreFiles)

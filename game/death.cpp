@@ -1,0 +1,79 @@
+// SPDX-FileCopyrightText: 2026 Quillway developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "quillwaygame.h"
+
+#include "scores/highscorestep.h"
+
+#include "platform/app.h"
+#include "platform/dialogs.h"
+#include "platform/menulink.h"
+
+namespace {
+
+// The squashed hedgehog lies this many ticks; at the layer's 16 ms
+// resolution that is about half a second.
+constexpr int deathTicks = 30;
+// Where the squashed picture lies relative to the hedgehog: centred across
+// it, reaching a little above and more below.
+constexpr float squashedLeft = -180;
+constexpr float squashedTop = -120;
+
+constexpr float startLeft = 3360;
+constexpr float startTop = 5520;
+constexpr float fullBar = 7245;
+
+} // namespace
+
+void QuillwayGame::Timer6_Timer()
+{
+    Timer5.setEnabled(false);
+    HogDead.setVisible(true);
+    HogDead.setLeft(Hog.Left() + squashedLeft);
+    HogDead.setTop(Hog.Top() + squashedTop);
+    Hog.setVisible(false);
+    ++DeathTicks;
+    if (DeathTicks != deathTicks)
+        return;
+
+    Timer6.setEnabled(false);
+    DeathTicks = 0;
+    Timer5.setEnabled(true);
+    HogDead.setVisible(false);
+    Hog.setLeft(startLeft);
+    Hog.setTop(startTop);
+    Hog.setVisible(true);
+    if (Lives > 1) {
+        // The score stays; the title shows the life lost from the next
+        // countdown tick.
+        --Lives;
+        Timer.setWidth(fullBar);
+    } else {
+        gameOver();
+    }
+}
+
+void QuillwayGame::gameOver()
+{
+    // The clock stays stopped while the player answers, so the score they
+    // are asked about is the score they got. The lanes go on behind.
+    Timer5.setEnabled(false);
+    scores::enterHighScore({HighScores, PlayerName, app().dialogs(), tableBoxes(), m_scoresFolder}, Score);
+
+    if (MsgBox(QStringLiteral("Game over. Play again?"), platform::vbYesNo, QStringLiteral("Game Over")) == platform::vbYes) {
+        // A new game in the same window: the traffic goes on where it is,
+        // and the name typed last is offered again.
+        Hog.setLeft(startLeft);
+        Hog.setTop(startTop);
+        Score = 0;
+        Level = 1;
+        Lives = 3;
+        Timer.setWidth(fullBar);
+        Timer5.setEnabled(true);
+    } else {
+        // The window is only hidden: New Game brings it back and sets up a
+        // fresh game there.
+        stopTimers();
+        Hide();
+        platform::returnToMainMenu(app());
+    }
+}

@@ -1,0 +1,21 @@
+// SPDX-FileCopyrightText: 2026 Quillway developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "quillwaygame.h"
+
+#include "platform/dialogs.h"
+#include "platform/menulink.h"
+
+void QuillwayGame::Form_Unload(int &Cancel)
+{
+    // The question holds nothing back: the game, a death included, goes on
+    // behind it until the player answers.
+    if (MsgBox(QStringLiteral("Are you sure you want to quit? Your current score will be lost!"), platform::vbYesNo,
+               QStringLiteral("Quit during a game?"))
+        != platform::vbYes) {
+        Cancel = 1;
+        return;
+    }
+    // A death still running ends with the window.
+    stopTimers();
+    platform::returnToMainMenu(app());
+}

@@ -1,0 +1,34 @@
+// SPDX-FileCopyrightText: 2026 Quillway developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "scorefiles.h"
+
+#include <QString>
+#include <QtGlobal>
+
+namespace platform {
+class Dialogs;
+}
+
+namespace scores {
+
+// What the high-score step at game over needs besides the final score.
+struct HighScoreStep {
+    HighScoreTable &table;
+    // The name the prompt offers; it becomes whatever the player confirms
+    // (empty when the prompt is cancelled).
+    QString &playerName;
+    platform::Dialogs &dialogs;
+    TableBoxes boxes;
+    QString folder;
+    platform::WriteFault fault = {};
+};
+
+// A final score that beats the fifth entry asks for the player's name, takes
+// its place in the table and is saved with the rest of the table. A save that
+// fails is not the player's concern: the table in memory keeps the entry
+// all the same. Returns whether the score entered the table.
+bool enterHighScore(const HighScoreStep &step, qint32 score);
+
+} // namespace scores
