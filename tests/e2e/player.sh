@@ -35,3 +35,44 @@ animated() {
     done
     return 1
 }
+
+# Clicks the close box of a window's frame, the rightmost button of its title
+# bar, as openbox draws it.
+click_close_box() {
+    local x y width extents right top
+    x=$(xwininfo -id "$1" | sed -n 's/.*Absolute upper-left X: *//p')
+    y=$(xwininfo -id "$1" | sed -n 's/.*Absolute upper-left Y: *//p')
+    width=$(xwininfo -id "$1" | sed -n 's/.*Width: *//p')
+    extents=$(xprop -id "$1" _NET_FRAME_EXTENTS | sed -n 's/.* = //p' | tr -d ' ')
+    IFS=, read -r _ right top _ <<<"$extents"
+    [ -n "$top" ] || fail "window $1 has no frame"
+    xdotool mousemove "$((x + width + right - 12))" "$((y - top / 2))" click 1
+}
+
+# Waits up to 10 s for a window to be hidden or gone.
+window_gone() {
+    for _ in $(seq 100); do
+        xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1 || return 0
+        sleep 0.1
+    done
+    return 1
+}
+
+# True when the window is the one the window manager has made active.
+is_active() {
+    [ "$(xdotool getactivewindow 2>/dev/null)" = "$1" ]
+}
+
+# The score in the game window's title.
+score_of() {
+    xdotool getwindowname "$1" | sed -n 's/^Quillway - Game - Score: \(-\{0,1\}[0-9]*\) .*/\1/p'
+}
+
+# Waits up to $2 seconds for a window title matching a pattern.
+title_within() {
+    for _ in $(seq "$(($2 * 10))"); do
+        xdotool search --onlyvisible --name "$1" >/dev/null 2>&1 && return 0
+        sleep 0.1
+    done
+    return 1
+}
