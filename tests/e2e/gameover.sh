@@ -16,8 +16,7 @@ table=$2
 data="$XDG_DATA_HOME/quillway/data"
 name="Zoë Brontë-Małecka" # xdotool types capitals outside ASCII as small letters
 
-mkdir -p "$data"
-printf '900\tAda\n500\tBjörn\n\t\n-500\tDee\n-1000\tÉmile\n' | "$table" write "$data"
+seed_scores "$table"
 
 start_game "$game"
 menu=$(window_named "Quillway - Main Menu") || fail "no main menu"
