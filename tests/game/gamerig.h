@@ -59,4 +59,12 @@ struct GameRig {
         for (platform::Image *v : {&g.OrangeCar1, &g.OrangeCar2, &g.BlueCar1, &g.BlueCar2, &g.BlueCar3})
             v->setLeft(-50000);
     }
+
+    // The last life of a game that has reached `score`, on a clear road.
+    void lastLife(qint32 score)
+    {
+        clearRoad();
+        game().Lives = 1;
+        game().Score = score;
+    }
 };

@@ -120,10 +120,8 @@ void TestDeath::gameOver()
 
     GameRig rig;
     QuillwayGame &g = rig.game();
-    rig.clearRoad();
-    g.Lives = 1;
+    rig.lastLife(2950);
     g.Level = 4;
-    g.Score = 2950;
     g.Timer.setWidth(45);
     rig.boxes.acceptInputDefault(openMs);
     rig.boxes.answerMessage(answer, openMs);
@@ -185,8 +183,7 @@ void TestDeath::secondHighScoreOffersNameTypedFirst()
     GameRig rig;
     QuillwayGame &g = rig.game();
     for (const QString &name : {QStringLiteral("Zoë Ødegård"), QStringLiteral("Ann")}) {
-        g.Lives = 1;
-        g.Score = 700;
+        rig.lastLife(700);
         rig.boxes.answerInput(name);
         rig.boxes.answerMessage(platform::vbYes);
         g.Timer6.setEnabled(true);
@@ -207,8 +204,7 @@ void TestDeath::withoutFolderScoresStayForTheRun()
 {
     GameRig rig(QDir(QDir::tempPath()).filePath(QStringLiteral("quillway-no-such-folder")));
     QuillwayGame &g = rig.game();
-    g.Lives = 1;
-    g.Score = 500;
+    rig.lastLife(500);
     rig.boxes.answerInput(QStringLiteral("Kim"));
     rig.boxes.answerMessage(platform::vbNo);
     g.Timer6.setEnabled(true);

@@ -135,9 +135,7 @@ void TestLeaving::gameOverWhileTheQuestionIsOpen()
 
     GameRig rig;
     QuillwayGame &g = rig.game();
-    rig.clearRoad();
-    g.Lives = 1;
-    g.Score = 800;
+    rig.lastLife(800);
     g.Timer6.setEnabled(true);
     rig.boxes.answerMessage(leave, deathMs + 100);
     rig.boxes.answerInput(QStringLiteral("Lee"));
