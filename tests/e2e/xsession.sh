@@ -49,10 +49,10 @@ fail() {
 # finished starting, and a window mapped in those moments is now and then
 # never managed: it stays unmapped for good. So the probe asks again to be
 # mapped every two seconds until it shows. On a cold machine that can take
-# long, so this one wait is generous (though inside CTest's 120 s for a
-# test); the waits in the tests stay short.
+# long, so this one wait is generous (three minutes, inside CTest's five for
+# a test); the waits in the tests stay short.
 wm_ready() {
-    local bound=${E2E_READY_SECONDS:-90} start=$SECONDS id= w t0 again=0 next=$((SECONDS + 2))
+    local bound=${E2E_READY_SECONDS:-180} start=$SECONDS id= w t0 again=0 next=$((SECONDS + 2))
     t0=$(date +%s%N)
     until xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; do
         kill -0 "$wm_pid" 2>/dev/null || fail "the window manager (openbox) ended: $(cat "$e2e_tmp/openbox.log")"
