@@ -12,6 +12,9 @@ export XDG_DATA_HOME="$HOME/.local/share"
 export XDG_RUNTIME_DIR="$e2e_tmp/run"
 mkdir -p "$HOME" "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
 unset QT_QPA_PLATFORM
+# A desktop session runs in a UTF-8 locale; a bare system (a fresh chroot, CI)
+# may have none, and xdotool then cannot type letters outside ASCII.
+export LC_ALL=C.UTF-8
 
 # -displayfd picks a free display number for us.
 exec {fd}<> <(:)
