@@ -16,6 +16,10 @@ int runOnDesktop(const char *programName, const std::function<int(App &)> &body)
     static char fallbackName[] = "quillway";
     int argc = 1;
     char *argv[] = {programName ? const_cast<char *>(programName) : fallbackName, nullptr};
+    // Wayland compositors match windows to the desktop file by this name
+    // (the app id), for the icon and the entry in the dock; without it Qt
+    // names the executable.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.quillway.Quillway"));
     QApplication qtApp(argc, argv);
 
     RealClock clock;

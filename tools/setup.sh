@@ -19,6 +19,8 @@ packages=(
     fonts-liberation2
     xvfb xauth xdotool x11-utils imagemagick openbox
     desktop-file-utils appstream
+    qt6-wayland weston
+    dpkg-dev file fakeroot lintian
     clang libclang-rt-14-dev libxcb1-dev
 )
 
@@ -39,16 +41,17 @@ fi
 if [ ! -f "$build/build.ninja" ]; then
     cmake -S "$top" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 fi
-cmake --build "$build" -j "$(nproc)"
-
 case "$what" in
 play)
+    # Only what the game needs: no tests, benchmarks or picture generator.
+    cmake --build "$build" -j "$(nproc)" --target quillway
     # The game keeps its high scores here and never creates the folder itself;
     # make it as an installer would, for the player who runs this.
     mkdir -p "${XDG_DATA_HOME:-$HOME/.local/share}/quillway/data"
     exec "$build/quillway"
     ;;
 test)
+    cmake --build "$build" -j "$(nproc)"
     (cd "$build" && ctest --output-on-failure -j "$(nproc)")
     # Then everything again built with AddressSanitizer and UndefinedBehavior-
     # Sanitizer, and the fuzzers run for a bounded time each.

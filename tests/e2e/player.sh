@@ -1,0 +1,86 @@
+#!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Quillway developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+#
+# What a player does in the program's windows, for the end-to-end tests;
+# sourced after xsession.sh.
+
+# The main menu's labels (their middles, in pixels).
+click_new_game() { click_in "$1" 152 140; }
+click_rules() { click_in "$1" 152 204; }
+click_quit() { click_in "$1" 152 268; }
+
+# Answers the box with exactly this title (a pattern) by keys.
+answer() {
+    local title=$1 box
+    shift
+    box=$(window_named "$title") || fail "no box \"$title\""
+    xdotool windowactivate --sync "$box" 2>/dev/null || true
+    xdotool key "$@" || fail "keys $* to \"$title\""
+}
+
+# Quits from the menu, answering Yes.
+quit_from_menu() {
+    click_quit "$1"
+    answer "Quit Quillway\\?" Return
+}
+
+# True when a window's picture changes within 1.5 s: its animation runs.
+animated() {
+    local first="$e2e_tmp/still.png"
+    import -window "$1" "$first" 2>/dev/null || return 1
+    for _ in $(seq 6); do
+        sleep 0.25
+        [ "$(compare -metric AE "$first" <(import -window "$1" png:- 2>/dev/null) null: 2>&1)" != 0 ] && return 0
+    done
+    return 1
+}
+
+# Clicks the close box of a window's frame, the rightmost button of its title
+# bar, as openbox draws it.
+click_close_box() {
+    local x y width extents right top
+    x=$(xwininfo -id "$1" | sed -n 's/.*Absolute upper-left X: *//p')
+    y=$(xwininfo -id "$1" | sed -n 's/.*Absolute upper-left Y: *//p')
+    width=$(xwininfo -id "$1" | sed -n 's/.*Width: *//p')
+    extents=$(xprop -id "$1" _NET_FRAME_EXTENTS | sed -n 's/.* = //p' | tr -d ' ')
+    IFS=, read -r _ right top _ <<<"$extents"
+    [ -n "$top" ] || fail "window $1 has no frame"
+    xdotool mousemove "$((x + width + right - 12))" "$((y - top / 2))" click 1
+}
+
+# Waits up to 10 s for a window to be hidden or gone.
+window_gone() {
+    for _ in $(seq 100); do
+        xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1 || return 0
+        sleep 0.1
+    done
+    return 1
+}
+
+# True when the window is the one the window manager has made active.
+is_active() {
+    [ "$(xdotool getactivewindow 2>/dev/null)" = "$1" ]
+}
+
+# The score in the game window's title.
+score_of() {
+    xdotool getwindowname "$1" | sed -n 's/^Quillway - Game - Score: \(-\{0,1\}[0-9]*\) .*/\1/p'
+}
+
+# Waits up to $2 seconds for a window title matching a pattern.
+title_within() {
+    for _ in $(seq "$(($2 * 10))"); do
+        xdotool search --onlyvisible --name "$1" >/dev/null 2>&1 && return 0
+        sleep 0.1
+    done
+    return 1
+}
+
+# Writes a high-score table into the player's data folder with the tool
+# quillway_scoretable ($1): 900 Ada, 500 Björn, an empty slot, -500 Dee,
+# -1000 Émile.
+seed_scores() {
+    mkdir -p "$XDG_DATA_HOME/quillway/data"
+    printf '900\tAda\n500\tBjörn\n\t\n-500\tDee\n-1000\tÉmile\n' | "$1" write "$XDG_DATA_HOME/quillway/data"
+}
