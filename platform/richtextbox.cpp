@@ -7,6 +7,8 @@
 #include "runtimeerror.h"
 
 #include <QFile>
+
+#include <algorithm>
 #include <QSaveFile>
 
 namespace platform {
@@ -36,9 +38,10 @@ void RichTextBox::LoadFile(const QString &path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         raiseFileError(path);
-    // Read one byte past the limit, so an oversized file is told apart
-    // without reading all of it.
-    const QByteArray bytes = file.read(rtf::maxDocumentSize + 1);
+    // Read one byte past what the file says it holds, and never past the
+    // limit: an oversized file is told apart without reading all of it, and a
+    // small one costs no more than its size.
+    const QByteArray bytes = file.read(std::min<qint64>(file.size(), rtf::maxDocumentSize) + 1);
     if (file.error() != QFileDevice::NoError)
         raiseFileError(path);
     const std::optional<QString> text = bytes.size() > rtf::maxDocumentSize ? std::nullopt : rtf::read(bytes);
