@@ -17,7 +17,7 @@ packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-base-dev-tools libgl-dev
     fonts-liberation2
-    xvfb xauth xdotool x11-utils imagemagick openbox
+    xvfb xauth xdotool x11-utils x11-xserver-utils imagemagick openbox
     desktop-file-utils appstream
     qt6-wayland weston
     dpkg-dev file fakeroot lintian

@@ -14,9 +14,10 @@ source "$(dirname "$0")/player.sh"
 game=$1
 table=$2
 data="$XDG_DATA_HOME/quillway/data"
-name="Zoë Brontë-Małecka" # xdotool types capitals outside ASCII as small letters
+name="Zoë Brontë-Małecka"
 
 seed_scores "$table"
+map_letters "ediaeresis Ediaeresis" "lstroke Lstroke"
 
 start_game "$game"
 menu=$(window_named "Quillway - Main Menu") || fail "no main menu"

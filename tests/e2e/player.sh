@@ -84,3 +84,16 @@ seed_scores() {
     mkdir -p "$XDG_DATA_HOME/quillway/data"
     printf '900\tAda\n500\tBjörn\n\t\n-500\tDee\n-1000\tÉmile\n' | "$1" write "$XDG_DATA_HOME/quillway/data"
 }
+
+# Gives letters the keyboard lacks keys of their own (keysym names, small
+# letter first: "ediaeresis Ediaeresis"), before the game starts. Otherwise
+# xdotool types each through a key it remaps on the fly, and a game busy
+# drawing may read the key before the new mapping: the letter is lost.
+map_letters() {
+    local spec code
+    for spec in "$@"; do
+        code=$(xmodmap -pke | awk 'NF == 3 && $2 > 8 { print $2; exit }')
+        [ -n "$code" ] || fail "no free key for $spec"
+        xmodmap -e "keycode $code = $spec" || fail "cannot map $spec"
+    done
+}
