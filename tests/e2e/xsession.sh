@@ -16,9 +16,12 @@ unset QT_QPA_PLATFORM
 # may have none, and xdotool then cannot type letters outside ASCII.
 export LC_ALL=C.UTF-8
 
-# -displayfd picks a free display number for us.
+# -displayfd picks a free display number for us. Only the socket file in
+# /tmp: the abstract socket is shared by every chroot on the machine, so a
+# test run beside one in a fresh system (tools/fresh-debian-test.sh) could
+# otherwise reach the other's server of the same number.
 exec {fd}<> <(:)
-Xvfb -displayfd "$fd" -screen 0 1024x768x24 -nolisten tcp >"$e2e_tmp/xvfb.log" 2>&1 &
+Xvfb -displayfd "$fd" -screen 0 1024x768x24 -nolisten tcp -nolisten local >"$e2e_tmp/xvfb.log" 2>&1 &
 xvfb_pid=$!
 read -r -t 20 display <&"$fd" || { echo "Xvfb did not start"; cat "$e2e_tmp/xvfb.log"; exit 1; }
 export DISPLAY=":$display"
