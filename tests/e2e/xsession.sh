@@ -25,6 +25,13 @@ Xvfb -displayfd "$fd" -screen 0 1024x768x24 -nolisten tcp -nolisten local >"$e2e
 xvfb_pid=$!
 read -r -t 20 display <&"$fd" || { echo "Xvfb did not start"; cat "$e2e_tmp/xvfb.log"; exit 1; }
 export DISPLAY=":$display"
+# The server has told its number; make sure it answers before anything else
+# connects.
+for _ in $(seq 100); do
+    xdpyinfo >/dev/null 2>&1 && break
+    sleep 0.1
+done
+xdpyinfo >/dev/null 2>&1 || { echo "FAIL: the X server (Xvfb) on $DISPLAY does not answer"; cat "$e2e_tmp/xvfb.log"; exit 1; }
 openbox >"$e2e_tmp/openbox.log" 2>&1 &
 wm_pid=$!
 game_pid=
