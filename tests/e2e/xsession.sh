@@ -16,6 +16,21 @@ unset QT_QPA_PLATFORM
 # may have none, and xdotool then cannot type letters outside ASCII.
 export LC_ALL=C.UTF-8
 
+game_pid=
+probe_pid=
+wm_pid=
+xvfb_pid=
+
+e2e_cleanup() {
+    [ -n "$game_pid" ] && kill "$game_pid" 2>/dev/null || true
+    [ -n "$probe_pid" ] && kill "$probe_pid" 2>/dev/null || true
+    [ -n "$wm_pid" ] && kill "$wm_pid" 2>/dev/null || true
+    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+    wait 2>/dev/null || true
+    rm -rf "$e2e_tmp"
+}
+trap e2e_cleanup EXIT
+
 # -displayfd picks a free display number for us. Only the socket file in
 # /tmp: the abstract socket is shared by every chroot on the machine, so a
 # test run beside one in a fresh system (tools/fresh-debian-test.sh) could
@@ -34,17 +49,6 @@ done
 xdpyinfo >/dev/null 2>&1 || { echo "FAIL: the X server (Xvfb) on $DISPLAY does not answer"; cat "$e2e_tmp/xvfb.log"; exit 1; }
 openbox >"$e2e_tmp/openbox.log" 2>&1 &
 wm_pid=$!
-game_pid=
-probe_pid=
-
-e2e_cleanup() {
-    [ -n "$game_pid" ] && kill "$game_pid" 2>/dev/null || true
-    [ -n "$probe_pid" ] && kill "$probe_pid" 2>/dev/null || true
-    kill "$wm_pid" "$xvfb_pid" 2>/dev/null || true
-    wait 2>/dev/null || true
-    rm -rf "$e2e_tmp"
-}
-trap e2e_cleanup EXIT
 
 fail() {
     echo "FAIL: $*"
