@@ -31,12 +31,9 @@ e2e_cleanup() {
 }
 trap e2e_cleanup EXIT
 
-# -displayfd picks a free display number for us. Only the socket file in
-# /tmp: the abstract socket is shared by every chroot on the machine, so a
-# test run beside one in a fresh system (tools/fresh-debian-test.sh) could
-# otherwise reach the other's server of the same number.
+# -displayfd picks a free display number for us.
 exec {fd}<> <(:)
-Xvfb -displayfd "$fd" -screen 0 1024x768x24 -nolisten tcp -nolisten local >"$e2e_tmp/xvfb.log" 2>&1 &
+Xvfb -displayfd "$fd" -screen 0 1024x768x24 -nolisten tcp >"$e2e_tmp/xvfb.log" 2>&1 &
 xvfb_pid=$!
 read -r -t 20 display <&"$fd" || { echo "Xvfb did not start"; cat "$e2e_tmp/xvfb.log"; exit 1; }
 export DISPLAY=":$display"
