@@ -92,7 +92,9 @@ seed_scores() {
 map_letters() {
     local spec code
     for spec in "$@"; do
-        code=$(xmodmap -pke | awk 'NF == 3 && $2 > 8 { print $2; exit }')
+        # awk reads to the end: leaving early would kill xmodmap with SIGPIPE,
+        # and pipefail would end the test without a word.
+        code=$(xmodmap -pke | awk 'NF == 3 && $2 > 8 && !code { code = $2 } END { print code }')
         [ -n "$code" ] || fail "no free key for $spec"
         xmodmap -e "keycode $code = $spec" || fail "cannot map $spec"
     done
