@@ -31,21 +31,34 @@ e2e_cleanup() {
 }
 trap e2e_cleanup EXIT
 
-# -displayfd picks a free display number for us.
-exec {fd}<> <(:)
-Xvfb -displayfd "$fd" -screen 0 1024x768x24 -nolisten tcp >"$e2e_tmp/xvfb.log" 2>&1 &
-xvfb_pid=$!
-read -r -t 20 display <&"$fd" || { echo "Xvfb did not start"; cat "$e2e_tmp/xvfb.log"; exit 1; }
-export DISPLAY=":$display"
-# The server has told its number; make sure it answers before anything else
-# connects.
-for _ in $(seq 100); do
-    xdpyinfo >/dev/null 2>&1 && break
-    sleep 0.1
+# A private X server and openbox on it. Now and then, with several sessions
+# starting side by side, openbox cannot open a display that has just
+# answered; a new server then does: up to three tries.
+start_x() {
+    local fd display
+    # -displayfd picks a free display number for us.
+    exec {fd}<> <(:)
+    Xvfb -displayfd "$fd" -screen 0 1024x768x24 -nolisten tcp >"$e2e_tmp/xvfb.log" 2>&1 &
+    xvfb_pid=$!
+    read -r -t 20 display <&"$fd" || return 1
+    export DISPLAY=":$display"
+    for _ in $(seq 100); do
+        xdpyinfo >/dev/null 2>&1 && break
+        sleep 0.1
+    done
+    openbox >"$e2e_tmp/openbox.log" 2>&1 &
+    wm_pid=$!
+    sleep 0.5
+    kill -0 "$wm_pid" 2>/dev/null
+}
+for try in 1 2 3; do
+    start_x && break
+    echo "X session try $try failed: $(cat "$e2e_tmp/xvfb.log" "$e2e_tmp/openbox.log" 2>/dev/null | tail -n 3)"
+    kill "$wm_pid" "$xvfb_pid" 2>/dev/null || true
+    wait "$wm_pid" "$xvfb_pid" 2>/dev/null || true
+    wm_pid= xvfb_pid=
+    [ "$try" -lt 3 ] || { echo "FAIL: no X server with a window manager after three tries"; exit 1; }
 done
-xdpyinfo >/dev/null 2>&1 || { echo "FAIL: the X server (Xvfb) on $DISPLAY does not answer"; cat "$e2e_tmp/xvfb.log"; exit 1; }
-openbox >"$e2e_tmp/openbox.log" 2>&1 &
-wm_pid=$!
 
 fail() {
     echo "FAIL: $*"
