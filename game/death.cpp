@@ -18,10 +18,6 @@ constexpr int deathTicks = 30;
 constexpr float squashedLeft = -180;
 constexpr float squashedTop = -120;
 
-constexpr float startLeft = 3360;
-constexpr float startTop = 5520;
-constexpr float fullBar = 7245;
-
 } // namespace
 
 void QuillwayGame::Timer6_Timer()
@@ -39,8 +35,7 @@ void QuillwayGame::Timer6_Timer()
     DeathTicks = 0;
     Timer5.setEnabled(true);
     HogDead.setVisible(false);
-    Hog.setLeft(startLeft);
-    Hog.setTop(startTop);
+    hogToStart();
     Hog.setVisible(true);
     if (Lives > 1) {
         // The score stays; the title shows the life lost from the next
@@ -62,8 +57,7 @@ void QuillwayGame::gameOver()
     if (MsgBox(QStringLiteral("Game over. Play again?"), platform::vbYesNo, QStringLiteral("Game Over")) == platform::vbYes) {
         // A new game in the same window: the traffic goes on where it is,
         // and the name typed last is offered again.
-        Hog.setLeft(startLeft);
-        Hog.setTop(startTop);
+        hogToStart();
         Score = 0;
         Level = 1;
         Lives = 3;

@@ -14,9 +14,6 @@ constexpr float bottomRow = 5520;
 constexpr float leftmostRefused = 300;
 constexpr float rightmostRefused = 6750;
 
-constexpr float startLeft = 3360;
-constexpr float startTop = 5520;
-constexpr float fullBar = 7245;
 constexpr qint32 pointsPerCrossing = 1000;
 
 // The level a crossing gives: 1 below 5000, then one level more for every
@@ -87,8 +84,7 @@ void QuillwayGame::cross()
     Level = levelAfterCrossing(Score, Level);
     setCaption(gameTitle(false));
     Timer.setWidth(fullBar);
-    Hog.setLeft(startLeft);
-    Hog.setTop(startTop);
+    hogToStart();
 }
 
 void QuillwayGame::togglePause()

@@ -113,9 +113,8 @@ void QuillwayGame::setUpRound()
     DeathTicks = 0;
     Level = 1;
     Lives = 3;
-    Timer.setWidth(7245);
-    Hog.setLeft(3360);
-    Hog.setTop(5520);
+    Timer.setWidth(fullBar);
+    hogToStart();
     Score = 0;
 }
 
@@ -138,6 +137,12 @@ void QuillwayGame::startTimers()
     Timer3.setEnabled(true);
     Timer4.setEnabled(true);
     Timer5.setEnabled(true);
+}
+
+void QuillwayGame::hogToStart()
+{
+    Hog.setLeft(3360);
+    Hog.setTop(5520);
 }
 
 void QuillwayGame::stopTimers()

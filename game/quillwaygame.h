@@ -103,6 +103,10 @@ private:
     void togglePause();
     void startTimers();
     void stopTimers();
+    // Puts the hedgehog back on the bottom verge, near its middle.
+    void hogToStart();
+    // The countdown bar's width when full.
+    static constexpr float fullBar = 7245;
     void gameOver();
     scores::TableBoxes tableBoxes();
 
