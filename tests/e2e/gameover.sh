@@ -2,8 +2,9 @@
 # SPDX-FileCopyrightText: 2026 Quillway developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 #
-# End to end, at the game's real pace: a game lost by three time-outs beats
-# the fifth entry of a seeded table; the player types a name with accents;
+# End to end, at the game's real pace: a game lost by a time-out and then
+# twice to the traffic beats the fifth entry of a seeded table; the player
+# types a name with accents;
 # Play again? Yes starts a new game in the same window, lost to the traffic
 # with a second high score under the name offered again; No brings the menu
 # back. The ten files then hold the new table, read with the game's reader.
@@ -25,13 +26,27 @@ click_new_game "$menu"
 title_matches "^Quillway - Game - Score: -[0-9]+ - Lives: 3 - Level: 1\$" || fail "no game running"
 game_window=$(window_named "Quillway - Game.*") || fail "no game window"
 
-# Three time-outs of 73 ticks of 300 ms, each followed by half a second of
-# squashed hedgehog.
-title_within " - Lives: 2 - " 30 || fail "the first time-out took no life"
-title_within " - Lives: 1 - " 30 || fail "the second time-out took no life"
-title_within "^You have acheived a high score\$" 30 || fail "no name box after the third time-out"
-# 72 points lost to each full bar.
-[ "$(score_of "$game_window")" = -216 ] || fail "final score $(score_of "$game_window"), not -216"
+# A time-out: 73 ticks of 300 ms and half a second of squashed hedgehog. The
+# bar is full again, and the title shows the life lost from its first tick:
+# 72 points lost to the full bar and one to that tick, or a few more if this
+# look comes late.
+title_within " - Lives: 2 - " 30 || fail "the time-out took no life"
+after=$(score_of "$game_window")
+[ "$after" -le -73 ] && [ "$after" -ge -78 ] || fail "score $after after the time-out, not -73"
+# Then the traffic, quicker than two more time-outs: one step up into the red
+# cars, each life.
+lose_to_traffic() {
+    local lives
+    for lives in "$@"; do
+        title_within " - Lives: $lives - " 30 || fail "no life $lives"
+        xdotool windowactivate --sync "$game_window" 2>/dev/null || true
+        xdotool key Up
+        [ "$lives" -gt 1 ] && { title_within " - Lives: $((lives - 1)) - " 30 || fail "life $lives was not lost"; }
+    done
+    title_within "^You have acheived a high score\$" 30 || fail "no name box after the last life"
+}
+lose_to_traffic 2 1
+first=$(score_of "$game_window")
 answer "You have acheived a high score" ctrl+a
 xdotool type --delay 50 "$name"
 xdotool key Return
@@ -41,14 +56,8 @@ title_matches "^Quillway - Game - Score: -[0-9]+ - Lives: 3 - Level: 1\$" || fai
 [ "$(xdotool search --onlyvisible --name "^Quillway - Game")" = "$game_window" ] ||
     fail "the new game is not in the same window"
 
-# The second game, lost to the traffic: one step up into the red cars, each life.
-for lives in 3 2 1; do
-    title_within " - Lives: $lives - " 30 || fail "no life $lives in the second game"
-    xdotool windowactivate --sync "$game_window" 2>/dev/null || true
-    xdotool key Up
-    [ "$lives" -gt 1 ] && { title_within " - Lives: $((lives - 1)) - " 30 || fail "life $lives was not lost"; }
-done
-title_within "^You have acheived a high score\$" 30 || fail "no name box after the second game"
+# The second game, lost to the traffic.
+lose_to_traffic 3 2 1
 second=$(score_of "$game_window")
 answer "You have acheived a high score" Return # the name typed before
 answer "Game Over" Escape # No
@@ -57,8 +66,10 @@ for _ in $(seq 20); do is_active "$menu" && break; sleep 0.1; done
 is_active "$menu" || fail "the menu is not back after No"
 animated "$menu" || fail "the menu's animation stands still"
 
-# The second score beats the first or ties it, and a tie goes above.
-expected=$(printf '900\tAda\n500\tBjörn\n\t\n%s\t%s\n-216\t%s' "$second" "$name" "$name")
+# Each score is the one the name box was asked about; the higher goes above,
+# and of equal scores the later.
+if [ "$second" -ge "$first" ]; then high=$second low=$first; else high=$first low=$second; fi
+expected=$(printf '900\tAda\n500\tBjörn\n\t\n%s\t%s\n%s\t%s' "$high" "$name" "$low" "$name")
 [ "$("$table" read "$data")" = "$expected" ] ||
     fail "the files hold:$(echo; "$table" read "$data") expected:$(echo; echo "$expected")"
 
