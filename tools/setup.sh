@@ -6,12 +6,21 @@
 #   tools/setup.sh play   installs what is missing, builds, starts the game
 #   tools/setup.sh test   installs what is missing, builds, runs every test,
 #                         then again built with sanitizers, with the fuzzers
+#   tools/setup.sh quick  rebuilds and runs only the unit suites: no end-to-end
+#                         tests, no sanitizer build; the loop while working
 # Safe to run again: it installs and rebuilds only what has changed.
 set -euo pipefail
 
 what=${1:-play}
 top=$(cd "$(dirname "$0")/.." && pwd)
 build="$top/build"
+asan="$top/build-asan"
+jobs=$(nproc)
+
+# Says which stage the command has reached and how long it has run.
+stage() {
+    printf '\n=== %d:%02d  %s\n' $((SECONDS / 60)) $((SECONDS % 60)) "$*"
+}
 
 packages=(
     cmake ninja-build g++ pkg-config
@@ -33,42 +42,69 @@ for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
 done
 if [ ${#missing[@]} -gt 0 ]; then
-    echo "Installing: ${missing[*]}"
+    stage "Installing ${#missing[@]} packages: ${missing[*]}"
     as_root apt-get update -qq -o DPkg::Lock::Timeout=600
     as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq -o DPkg::Lock::Timeout=600 --no-install-recommends "${missing[@]}" >/dev/null
 fi
 
-if [ ! -f "$build/build.ninja" ]; then
-    cmake -S "$top" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-fi
+configure() {
+    if [ ! -f "$build/build.ninja" ]; then
+        cmake -S "$top" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+    fi
+}
+# -O1 with line tables only: quicker to build, and still a readable stack for
+# every finding.
+configure_asan() {
+    if [ ! -f "$asan/build.ninja" ]; then
+        cmake -S "$top" -B "$asan" -G Ninja -DCMAKE_BUILD_TYPE=Debug \
+            -DCMAKE_CXX_FLAGS_DEBUG="-O1 -gline-tables-only" \
+            -DCMAKE_CXX_COMPILER=clang++ -DQUILLWAY_SANITIZE=ON >/dev/null
+    fi
+}
 case "$what" in
 play)
+    configure
     # Only what the game needs: no tests, benchmarks or picture generator.
-    cmake --build "$build" -j "$(nproc)" --target quillway
+    cmake --build "$build" -j "$jobs" --target quillway
     # The game keeps its high scores here and never creates the folder itself;
     # make it as an installer would, for the player who runs this.
     mkdir -p "${XDG_DATA_HOME:-$HOME/.local/share}/quillway/data"
     exec "$build/quillway"
     ;;
+quick)
+    configure
+    cmake --build "$build" -j "$jobs" --target unit_tests
+    cd "$build"
+    exec ctest -L unit --output-on-failure -j "$jobs"
+    ;;
 test)
-    cmake --build "$build" -j "$(nproc)"
-    (cd "$build" && ctest --output-on-failure -j "$(nproc)")
-    # Then everything again built with AddressSanitizer and UndefinedBehavior-
-    # Sanitizer, and the fuzzers run for a bounded time each.
-    asan="$top/build-asan"
-    if [ ! -f "$asan/build.ninja" ]; then
-        # -O1 with line tables only: quicker to build, and still a readable
-        # stack for every finding.
-        cmake -S "$top" -B "$asan" -G Ninja -DCMAKE_BUILD_TYPE=Debug \
-            -DCMAKE_CXX_FLAGS_DEBUG="-O1 -gline-tables-only" \
-            -DCMAKE_CXX_COMPILER=clang++ -DQUILLWAY_SANITIZE=ON >/dev/null
-    fi
-    cmake --build "$asan" -j "$(nproc)"
-    cd "$asan"
-    exec ctest --output-on-failure -j "$(nproc)"
+    trap 'status=$?; [ "$status" -eq 0 ] || stage "Stopped: failed with status $status"' EXIT
+    stage "Building 1 of 2: everything, with g++, in build/"
+    configure
+    cmake --build "$build" -j "$jobs"
+    # The end-to-end tests spend most of their time waiting on the game's real
+    # clock, so the second build runs beside the first suite, at a lower
+    # priority that leaves the tests' timing alone. The suite's report
+    # follows the build.
+    stage "Testing 1 of 2 in build/, and building 2 of 2 beside it: everything again with clang, AddressSanitizer and UndefinedBehaviorSanitizer, in build-asan/"
+    report="$build/suite.log"
+    (cd "$build" && ctest --output-on-failure -j "$jobs") >"$report" 2>&1 &
+    suite=$!
+    built=0
+    { configure_asan && nice -n 10 cmake --build "$asan" -j "$jobs"; } || built=$?
+    stage "Testing 1 of 2: the report of the suite in build/"
+    tested=0
+    wait "$suite" || tested=$?
+    cat "$report"
+    [ "$built" -eq 0 ] || { echo "Building 2 of 2 failed: its output is above this report." >&2; exit "$built"; }
+    [ "$tested" -eq 0 ] || exit "$tested"
+    # The fuzzers run for a bounded number of inputs each.
+    stage "Testing 2 of 2: the whole suite and the fuzzers in build-asan/"
+    (cd "$asan" && ctest --output-on-failure -j "$jobs")
+    stage "Done: every test passed in both builds"
     ;;
 *)
-    echo "usage: $0 play|test" >&2
+    echo "usage: $0 play|test|quick" >&2
     exit 2
     ;;
 esac
