@@ -53,8 +53,16 @@ void QuillwayGame::gameOver()
     // are asked about is the score they got. The lanes go on behind.
     Timer5.setEnabled(false);
     scores::enterHighScore({HighScores, PlayerName, app().dialogs(), tableBoxes(), m_scoresFolder}, Score);
-
-    if (MsgBox(QStringLiteral("Game over. Play again?"), platform::vbYesNo, QStringLiteral("Game Over")) == platform::vbYes) {
+    // The window may be closed while a box is open (a session ending, say):
+    // the close has stopped the game and brought the menu back, and touching
+    // a control now would load the window again, unseen, with its traffic
+    // running.
+    if (!isLoaded())
+        return;
+    const int again = MsgBox(QStringLiteral("Game over. Play again?"), platform::vbYesNo, QStringLiteral("Game Over"));
+    if (!isLoaded())
+        return;
+    if (again == platform::vbYes) {
         // A new game in the same window: the traffic goes on where it is,
         // and the name typed last is offered again.
         hogToStart();
