@@ -16,6 +16,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 using scores::Slot;
 
 namespace {
@@ -59,6 +63,36 @@ QString filePath(const QString &folder, const QString &fileName)
     return QDir(folder).filePath(fileName);
 }
 
+QByteArray readBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(none)");
+}
+
+// Everything in the folder, hidden names included, sorted.
+QStringList folderEntries(const QString &folder)
+{
+    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
+}
+
+// What a folder holds after a save that went well: the ten files and the lock.
+QStringList tenFilesAndLock()
+{
+    QStringList names{QStringLiteral(".lock")};
+    for (int rank = 1; rank <= scores::tableSize; ++rank)
+        names << QStringLiteral("name%1.dat").arg(rank) << QStringLiteral("score%1.dat").arg(rank);
+    names.sort();
+    return names;
+}
+
+scores::HighScoreTable tableWith(qint32 score, const QString &name)
+{
+    scores::HighScoreTable table;
+    table.replaceAll(firstEntries());
+    table.insert(table.rankFor(score), score, name);
+    return table;
+}
+
 } // namespace
 
 // Loading the high-score table from its ten files: all or nothing.
@@ -78,6 +112,15 @@ private slots:
     void savedTableLoadsBack();
     void failedSaveKeepsEveryOldFile_data();
     void failedSaveKeepsEveryOldFile();
+    void interruptedSaveLeavesOneWholeTable_data();
+    void interruptedSaveLeavesOneWholeTable();
+    void leftoversOfKilledSavesAreCleared();
+    void secondCopyNeverSeesHalfASave();
+    void stuckCopyDoesNotHoldTheSave();
+    void unreadableSetIsKeptAside_data();
+    void unreadableSetIsKeptAside();
+    void nonPlainFileFailsLoadAtOnce_data();
+    void nonPlainFileFailsLoadAtOnce();
 };
 
 void TestScoreFiles::loadsWholeTable()
@@ -308,6 +351,224 @@ void TestScoreFiles::failedSaveKeepsEveryOldFile()
     expected.sort();
     left.sort();
     QCOMPARE(left, expected);
+}
+
+void TestScoreFiles::interruptedSaveLeavesOneWholeTable_data()
+{
+    QTest::addColumn<bool>("killed"); // the process ends at the step; else the step fails
+    QTest::newRow("killed before each step") << true;
+    QTest::newRow("each step refused") << false;
+}
+
+// Whatever step a save stops at, a load then finds the whole old table or the
+// whole new one, and the next save leaves nothing of the first behind.
+void TestScoreFiles::interruptedSaveLeavesOneWholeTable()
+{
+    QFETCH(bool, killed);
+    Rig rig;
+    rig.window.Load(); // not in a child process
+    const scores::HighScoreTable newTable = tableWith(9000, QStringLiteral("Zed"));
+    bool ranToEnd = false;
+    for (int stopAt = 0; !ranToEnd; ++stopAt) {
+        QTemporaryDir dir;
+        writeTable(dir.path(), firstScores, firstNames);
+        int steps = 0;
+        std::optional<platform::SaveStep> stoppedAt;
+        const platform::WriteFault fault = [&](platform::SaveStep step, const QString &) {
+            if (steps++ != stopAt)
+                return false;
+            if (killed)
+                ::_exit(10 + int(step));
+            stoppedAt = step;
+            return true;
+        };
+        bool saved = false;
+        if (killed) {
+            const pid_t child = ::fork();
+            if (child == 0)
+                ::_exit(scores::saveTable(newTable, rig.window.boxes, dir.path(), fault) ? 1 : 2);
+            int status = 0;
+            QCOMPARE(::waitpid(child, &status, 0), child);
+            QVERIFY(WIFEXITED(status));
+            ranToEnd = WEXITSTATUS(status) < 10;
+            if (!ranToEnd)
+                stoppedAt = platform::SaveStep(WEXITSTATUS(status) - 10);
+            // Killed once its renames began, the save is finished by the load.
+            saved = ranToEnd || *stoppedAt >= platform::SaveStep::Rename;
+        } else {
+            saved = scores::saveTable(newTable, rig.window.boxes, dir.path(), fault);
+            ranToEnd = !stoppedAt;
+        }
+        const QByteArray where = "stopped before step " + QByteArray::number(stopAt);
+
+        scores::HighScoreTable loaded;
+        QVERIFY2(scores::loadTable(loaded, rig.window.boxes, dir.path()), where);
+        QVERIFY2(loaded.entries() == (saved ? newTable.entries() : firstEntries()), where);
+        QVERIFY2(scores::saveTable(tableWith(7000, QStringLiteral("Next")), rig.window.boxes, dir.path()), where);
+        QVERIFY2(folderEntries(dir.path()) == tenFilesAndLock(), where + ": " + folderEntries(dir.path()).join(' ').toUtf8());
+    }
+}
+
+// A killed save leaves its files behind; the next save clears them, and a
+// link planted at a new file's name is never written through.
+void TestScoreFiles::leftoversOfKilledSavesAreCleared()
+{
+    QTemporaryDir dir;
+    QTemporaryDir elsewhere;
+    writeTable(dir.path(), firstScores, firstNames);
+    const QString victim = filePath(elsewhere.path(), QStringLiteral("victim"));
+    writeFile(victim, "precious");
+    const QFile::Permissions victimMode = QFileInfo(victim).permissions();
+    QVERIFY(QFile::link(victim, filePath(dir.path(), QStringLiteral(".score1.dat.new"))));
+    writeFile(filePath(dir.path(), QStringLiteral(".name2.dat.4242.new")), "left by an older game");
+    writeFile(filePath(dir.path(), QStringLiteral(".commit.new")), "old score1.dat\n"); // killed while recording
+    Rig rig;
+
+    QVERIFY(scores::saveTable(tableWith(9000, QStringLiteral("Zed")), rig.window.boxes, dir.path()));
+    QCOMPARE(readBytes(victim), QByteArray("precious"));
+    QCOMPARE(QFileInfo(victim).permissions(), victimMode);
+    QCOMPARE(folderEntries(dir.path()), tenFilesAndLock());
+}
+
+// Two copies of the game on one folder: one saving slowly, the other loading
+// and then entering its own score meanwhile.
+void TestScoreFiles::secondCopyNeverSeesHalfASave()
+{
+    QTemporaryDir dir;
+    writeTable(dir.path(), firstScores, firstNames);
+    Rig rig;
+    rig.window.Load();
+    scores::HighScoreTable stale;
+    QVERIFY(scores::loadTable(stale, rig.window.boxes, dir.path()));
+    int ready[2];
+    QCOMPARE(::pipe(ready), 0);
+
+    const pid_t child = ::fork();
+    if (child == 0) {
+        // Tells the other copy when its renames begin, and takes its time.
+        const platform::WriteFault slow = [&](platform::SaveStep step, const QString &) {
+            if (step == platform::SaveStep::Rename) {
+                if (ready[1] >= 0 && ::write(ready[1], "r", 1) == 1)
+                    ready[1] = -1;
+                ::usleep(30000);
+            }
+            return false;
+        };
+        scores::HighScoreTable table = stale;
+        ::_exit(scores::saveEntry(table, rig.window.boxes, dir.path(), 9000, QStringLiteral("Kid"), slow) ? 0 : 1);
+    }
+    char byte = 0;
+    QCOMPARE(::read(ready[0], &byte, 1), 1);
+
+    scores::HighScoreTable during;
+    QVERIFY(scores::loadTable(during, rig.window.boxes, dir.path()));
+    QCOMPARE(during.entries(), tableWith(9000, QStringLiteral("Kid")).entries());
+    QVERIFY(scores::saveEntry(stale, rig.window.boxes, dir.path(), 8000, QStringLiteral("Mum")));
+    int status = 0;
+    QCOMPARE(::waitpid(child, &status, 0), child);
+    QCOMPARE(status, 0);
+
+    scores::HighScoreTable both = tableWith(9000, QStringLiteral("Kid"));
+    both.insert(2, 8000, QStringLiteral("Mum"));
+    scores::HighScoreTable loaded;
+    QVERIFY(scores::loadTable(loaded, rig.window.boxes, dir.path()));
+    QCOMPARE(loaded.entries(), both.entries());
+    QCOMPARE(stale.entries(), both.entries());
+    // A score the fresher table no longer lets in is not entered.
+    scores::HighScoreTable older;
+    older.replaceAll(firstEntries());
+    QVERIFY(!scores::saveEntry(older, rig.window.boxes, dir.path(), 1500, QStringLiteral("Late")));
+    QCOMPARE(older.entries(), both.entries());
+    ::close(ready[0]);
+    ::close(ready[1]);
+}
+
+// A copy that holds the lock and never lets go costs the save, not the game:
+// the entry stays in memory and the files are untouched.
+void TestScoreFiles::stuckCopyDoesNotHoldTheSave()
+{
+    QTemporaryDir dir;
+    writeTable(dir.path(), firstScores, firstNames);
+    const QByteArray before = readBytes(scores::scoreFilePath(dir.path(), 1));
+    const platform::FolderLock stuck(dir.path(), platform::FolderLock::Mode::Exclusive);
+    QVERIFY(stuck.held());
+    Rig rig;
+    scores::HighScoreTable table;
+    table.replaceAll(firstEntries());
+
+    QVERIFY(scores::saveEntry(table, rig.window.boxes, dir.path(), 9000, QStringLiteral("Zed")));
+    QCOMPARE(table.entries(), tableWith(9000, QStringLiteral("Zed")).entries());
+    QCOMPARE(readBytes(scores::scoreFilePath(dir.path(), 1)), before);
+}
+
+void TestScoreFiles::unreadableSetIsKeptAside_data()
+{
+    QTest::addColumn<QString>("fileName");
+    QTest::addColumn<QByteArray>("contents"); // null: the file is removed
+
+    QTest::newRow("name3.dat cut short") << "name3.dat" << platform::rtf::write("Cy").left(9);
+    QTest::newRow("score2.dat missing") << "score2.dat" << QByteArray();
+}
+
+// A high score after a load that failed must not destroy the good entries of
+// the other files: the old set is kept, byte for byte, beside the new one.
+void TestScoreFiles::unreadableSetIsKeptAside()
+{
+    QFETCH(QString, fileName);
+    QFETCH(QByteArray, contents);
+
+    QTemporaryDir dir;
+    writeTable(dir.path(), firstScores, firstNames);
+    if (contents.isNull())
+        QVERIFY(QFile::remove(filePath(dir.path(), fileName)));
+    else
+        writeFile(filePath(dir.path(), fileName), contents);
+    QMap<QString, QByteArray> before;
+    for (const QString &name : QDir(dir.path()).entryList(QDir::Files))
+        before[name] = readBytes(filePath(dir.path(), name));
+    Rig rig;
+    scores::HighScoreTable table;
+
+    QVERIFY(scores::saveEntry(table, rig.window.boxes, dir.path(), 9000, QStringLiteral("Zed")));
+
+    const QStringList aside = QDir(dir.path()).entryList({QStringLiteral("unreadable-*")}, QDir::Dirs);
+    QCOMPARE(aside.size(), 1);
+    const QString keptIn = filePath(dir.path(), aside.first());
+    QCOMPARE(QDir(keptIn).entryList(QDir::Files), QStringList(before.keys()));
+    for (auto it = before.cbegin(); it != before.cend(); ++it)
+        QCOMPARE(readBytes(filePath(keptIn, it.key())), it.value());
+    scores::HighScoreTable loaded;
+    QVERIFY(scores::loadTable(loaded, rig.window.boxes, dir.path()));
+    QCOMPARE(loaded.entry(1), (scores::Entry{9000, QStringLiteral("Zed")}));
+}
+
+void TestScoreFiles::nonPlainFileFailsLoadAtOnce_data()
+{
+    QTest::addColumn<QString>("fileName");
+    QTest::addColumn<bool>("fifo"); // else a link to a device
+
+    QTest::newRow("score2.dat a FIFO nobody writes to") << "score2.dat" << true;
+    QTest::newRow("name4.dat a link to an endless device") << "name4.dat" << false;
+}
+
+// Loading must neither wait for a writer nor read without end; a hang here
+// ends in the test's time-out.
+void TestScoreFiles::nonPlainFileFailsLoadAtOnce()
+{
+    QFETCH(QString, fileName);
+    QFETCH(bool, fifo);
+
+    QTemporaryDir dir;
+    writeTable(dir.path(), firstScores, firstNames);
+    const QString path = filePath(dir.path(), fileName);
+    QVERIFY(QFile::remove(path));
+    QVERIFY(fifo ? ::mkfifo(QFile::encodeName(path).constData(), 0644) == 0
+                 : QFile::link(QStringLiteral("/dev/zero"), path));
+    Rig rig;
+    scores::HighScoreTable table;
+
+    QVERIFY(!scores::loadTable(table, rig.window.boxes, dir.path()));
+    QCOMPARE(table.entries(), scores::Entries());
 }
 
 QTEST_MAIN(TestScoreFiles)
