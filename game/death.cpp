@@ -54,14 +54,18 @@ void QuillwayGame::gameOver()
     Timer5.setEnabled(false);
     scores::enterHighScore({HighScores, PlayerName, app().dialogs(), tableBoxes(), m_scoresFolder}, Score);
     // The window may be closed while a box is open (a session ending, say):
-    // the close has stopped the game and brought the menu back, and touching
-    // a control now would load the window again, unseen, with its traffic
-    // running.
-    if (!isLoaded())
+    // the close has stopped the game and brought the menu back. The save goes
+    // through the window's boxes and so may have loaded it again, unseen and
+    // with its traffic running; it is closed again, and nothing more is asked.
+    if (!isVisible()) {
+        Unload();
         return;
+    }
     const int again = MsgBox(QStringLiteral("Game over. Play again?"), platform::vbYesNo, QStringLiteral("Game Over"));
-    if (!isLoaded())
+    if (!isVisible()) {
+        Unload();
         return;
+    }
     if (again == platform::vbYes) {
         // A new game in the same window: the traffic goes on where it is,
         // and the name typed last is offered again.
