@@ -127,6 +127,12 @@ std::optional<std::vector<RecordLine>> readRecord(const QString &path)
     return record;
 }
 
+// Whether a save was cut short after its commit record.
+bool unfinished(const QDir &folder)
+{
+    return exists(folder.filePath(recordName)) || exists(folder.filePath(undoName));
+}
+
 // Finishes what a save left when it was killed or failed: a committed set
 // is renamed into place, an undone one put back, and anything else of it
 // removed. Returns whether the folder holds one whole set again.
@@ -366,23 +372,24 @@ void FileSet::undo()
 
 FolderLock::FolderLock(const QString &folder, Mode mode)
 {
-    const QByteArray path = native(QDir(folder).filePath(lockName));
+    const QDir dir(folder);
+    const QByteArray path = native(dir.filePath(lockName));
     constexpr int flags = O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY;
     m_fd = ::open(path.constData(), O_RDWR | O_CREAT | flags, 0666);
     if (m_fd < 0)
         m_fd = ::open(path.constData(), O_RDONLY | flags);
     if (m_fd < 0) {
-        // A folder nobody can write to has no save to wait for.
-        m_held = mode == Mode::Shared;
+        // A folder nobody can write to has no save to wait for, and none to
+        // finish either; a set it cannot finish is not read.
+        m_held = mode == Mode::Shared && !unfinished(dir);
         return;
     }
     if (!takeLock(m_fd, mode == Mode::Shared ? LOCK_SH : LOCK_EX))
         return;
-    const QDir dir(folder);
-    const bool interrupted = exists(dir.filePath(recordName)) || exists(dir.filePath(undoName));
-    if (interrupted && mode == Mode::Shared && !takeLock(m_fd, LOCK_EX))
+    // Finishing a save writes: a reader that finds one takes the lock whole.
+    if (mode == Mode::Shared && unfinished(dir) && !takeLock(m_fd, LOCK_EX))
         return;
-    m_held = !interrupted || finishInterruptedSave(dir);
+    m_held = finishInterruptedSave(dir);
 }
 
 FolderLock::~FolderLock()
