@@ -14,7 +14,6 @@
 #include <optional>
 #include <vector>
 #include <fcntl.h>
-#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -25,13 +24,9 @@ namespace {
 // Hidden names beside the set's files.
 const QString recordName = QStringLiteral(".commit");
 const QString undoName = QStringLiteral(".undo");
-const QString lockName = QStringLiteral(".lock");
 constexpr char recordEnd[] = "end";
 // A record names a handful of files; anything longer is not one.
 constexpr qint64 maxRecordSize = 4096;
-// How long a lock held by another copy of the game is waited for.
-constexpr int lockWaitMs = 3000;
-constexpr int lockPollMs = 10;
 
 QByteArray native(const QString &path)
 {
@@ -127,17 +122,18 @@ std::optional<std::vector<RecordLine>> readRecord(const QString &path)
     return record;
 }
 
-// Whether a save was cut short after its commit record.
-bool unfinished(const QDir &folder)
+
+} // namespace
+
+bool saveUnfinished(const QString &folder)
 {
-    return exists(folder.filePath(recordName)) || exists(folder.filePath(undoName));
+    const QDir dir(folder);
+    return exists(dir.filePath(recordName)) || exists(dir.filePath(undoName));
 }
 
-// Finishes what a save left when it was killed or failed: a committed set
-// is renamed into place, an undone one put back, and anything else of it
-// removed. Returns whether the folder holds one whole set again.
-bool finishInterruptedSave(const QDir &folder)
+bool finishSave(const QString &folderPath)
 {
+    const QDir folder(folderPath);
     const bool undoing = exists(folder.filePath(undoName));
     const QString recordPath = folder.filePath(undoing ? undoName : recordName);
     if (!undoing && !exists(recordPath))
@@ -172,21 +168,6 @@ bool finishInterruptedSave(const QDir &folder)
     removeFile(recordPath);
     return syncFolder(folder.path());
 }
-
-bool takeLock(int fd, int operation)
-{
-    for (int waited = 0;; waited += lockPollMs) {
-        if (::flock(fd, operation | LOCK_NB) == 0)
-            return true;
-        if (errno != EWOULDBLOCK && errno != EINTR)
-            return false;
-        if (waited >= lockWaitMs)
-            return false;
-        QThread::msleep(lockPollMs);
-    }
-}
-
-} // namespace
 
 void raiseFileError(const QString &path)
 {
@@ -367,35 +348,7 @@ void FileSet::undo()
     // on puts the old files back too.
     const QDir dir(m_folder);
     if (renameFile(dir.filePath(recordName), dir.filePath(undoName)))
-        finishInterruptedSave(dir);
-}
-
-FolderLock::FolderLock(const QString &folder, Mode mode)
-{
-    const QDir dir(folder);
-    const QByteArray path = native(dir.filePath(lockName));
-    constexpr int flags = O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY;
-    m_fd = ::open(path.constData(), O_RDWR | O_CREAT | flags, 0666);
-    if (m_fd < 0)
-        m_fd = ::open(path.constData(), O_RDONLY | flags);
-    if (m_fd < 0) {
-        // A folder nobody can write to has no save to wait for, and none to
-        // finish either; a set it cannot finish is not read.
-        m_held = mode == Mode::Shared && !unfinished(dir);
-        return;
-    }
-    if (!takeLock(m_fd, mode == Mode::Shared ? LOCK_SH : LOCK_EX))
-        return;
-    // Finishing a save writes: a reader that finds one takes the lock whole.
-    if (mode == Mode::Shared && unfinished(dir) && !takeLock(m_fd, LOCK_EX))
-        return;
-    m_held = finishInterruptedSave(dir);
-}
-
-FolderLock::~FolderLock()
-{
-    if (m_fd >= 0)
-        ::close(m_fd); // and with it the lock
+        finishSave(m_folder);
 }
 
 } // namespace platform

@@ -67,29 +67,12 @@ private:
     bool m_recorded = false;
 };
 
-// A lock on a folder of files saved as sets, shared by readers and exclusive
-// for a writer, so that two running games never see each other's half-saved
-// set. Taking it also finishes a save that a kill interrupted (or undoes one
-// that failed half-way), so that what follows reads one whole set. A lock
-// another process holds is waited for a few seconds at most.
-class FolderLock
-{
-public:
-    enum class Mode { Shared, Exclusive };
-    FolderLock(const QString &folder, Mode mode);
-    ~FolderLock();
-    FolderLock(const FolderLock &) = delete;
-    FolderLock &operator=(const FolderLock &) = delete;
-
-    // Whether the caller may go on: false when the lock could not be had in
-    // time, or an interrupted save could not be finished. A reader of a
-    // folder where no lock file can be made goes on without one.
-    bool held() const { return m_held; }
-
-private:
-    int m_fd = -1;
-    bool m_held = false;
-};
+// Whether a save of `folder` was cut short after its commit record.
+bool saveUnfinished(const QString &folder);
+// Finishes such a save: a committed set is renamed into place, one being
+// undone is put back, and anything else of it removed. Returns whether the
+// folder holds one whole set again. The caller holds the exclusive lock.
+bool finishSave(const QString &folder);
 
 // Reads a plain file of at most `limit` bytes; a longer one yields limit + 1
 // bytes. A FIFO, device, socket or folder is refused at once, without being

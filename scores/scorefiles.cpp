@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "scorefiles.h"
 
+#include "platform/folderlock.h"
 #include "platform/richtextbox.h"
 #include "platform/runtimeerror.h"
 

@@ -5,6 +5,7 @@
 #include "boxeswindow.h"
 
 #include "platform/app.h"
+#include "platform/folderlock.h"
 #include "platform/manualclock.h"
 #include "platform/rtf.h"
 #include "platform/scripteddialogs.h"
@@ -114,7 +115,6 @@ private slots:
     void failedSaveKeepsEveryOldFile();
     void interruptedSaveLeavesOneWholeTable_data();
     void interruptedSaveLeavesOneWholeTable();
-    void leftoversOfKilledSavesAreCleared();
     void secondCopyNeverSeesHalfASave();
     void stuckCopyDoesNotHoldTheSave();
     void unreadableSetIsKeptAside_data();
@@ -361,25 +361,28 @@ void TestScoreFiles::interruptedSaveLeavesOneWholeTable_data()
 }
 
 // Whatever step a save stops at, a load then finds the whole old table or the
-// whole new one, and the next save leaves nothing of the first behind.
+// whole new one, and the next save leaves nothing of the first behind: not
+// its leftovers, nor an older game's, and it writes through no planted link.
 void TestScoreFiles::interruptedSaveLeavesOneWholeTable()
 {
     QFETCH(bool, killed);
     Rig rig;
     rig.window.Load(); // not in a child process
+    QTemporaryDir elsewhere;
+    const QString victim = filePath(elsewhere.path(), QStringLiteral("victim"));
+    writeFile(victim, "precious");
     const scores::HighScoreTable newTable = tableWith(9000, QStringLiteral("Zed"));
-    bool ranToEnd = false;
-    for (int stopAt = 0; !ranToEnd; ++stopAt) {
+    for (int stopAt = 0, stopped = true; stopped; ++stopAt) {
         QTemporaryDir dir;
         writeTable(dir.path(), firstScores, firstNames);
+        QVERIFY(QFile::link(victim, filePath(dir.path(), QStringLiteral(".score1.dat.new"))));
+        writeFile(filePath(dir.path(), QStringLiteral(".name2.dat.4242.new")), "left by an older game");
         int steps = 0;
-        std::optional<platform::SaveStep> stoppedAt;
         const platform::WriteFault fault = [&](platform::SaveStep step, const QString &) {
             if (steps++ != stopAt)
                 return false;
             if (killed)
-                ::_exit(10 + int(step));
-            stoppedAt = step;
+                ::_exit(step >= platform::SaveStep::Rename ? 11 : 10);
             return true;
         };
         bool saved = false;
@@ -390,14 +393,12 @@ void TestScoreFiles::interruptedSaveLeavesOneWholeTable()
             int status = 0;
             QCOMPARE(::waitpid(child, &status, 0), child);
             QVERIFY(WIFEXITED(status));
-            ranToEnd = WEXITSTATUS(status) < 10;
-            if (!ranToEnd)
-                stoppedAt = platform::SaveStep(WEXITSTATUS(status) - 10);
             // Killed once its renames began, the save is finished by the load.
-            saved = ranToEnd || *stoppedAt >= platform::SaveStep::Rename;
+            saved = WEXITSTATUS(status) == 1 || WEXITSTATUS(status) == 11;
+            stopped = WEXITSTATUS(status) >= 10;
         } else {
             saved = scores::saveTable(newTable, rig.window.boxes, dir.path(), fault);
-            ranToEnd = !stoppedAt;
+            stopped = steps > stopAt;
         }
         const QByteArray where = "stopped before step " + QByteArray::number(stopAt);
 
@@ -406,28 +407,8 @@ void TestScoreFiles::interruptedSaveLeavesOneWholeTable()
         QVERIFY2(loaded.entries() == (saved ? newTable.entries() : firstEntries()), where);
         QVERIFY2(scores::saveTable(tableWith(7000, QStringLiteral("Next")), rig.window.boxes, dir.path()), where);
         QVERIFY2(folderEntries(dir.path()) == tenFilesAndLock(), where + ": " + folderEntries(dir.path()).join(' ').toUtf8());
+        QCOMPARE(readBytes(victim), QByteArray("precious"));
     }
-}
-
-// A killed save leaves its files behind; the next save clears them, and a
-// link planted at a new file's name is never written through.
-void TestScoreFiles::leftoversOfKilledSavesAreCleared()
-{
-    QTemporaryDir dir;
-    QTemporaryDir elsewhere;
-    writeTable(dir.path(), firstScores, firstNames);
-    const QString victim = filePath(elsewhere.path(), QStringLiteral("victim"));
-    writeFile(victim, "precious");
-    const QFile::Permissions victimMode = QFileInfo(victim).permissions();
-    QVERIFY(QFile::link(victim, filePath(dir.path(), QStringLiteral(".score1.dat.new"))));
-    writeFile(filePath(dir.path(), QStringLiteral(".name2.dat.4242.new")), "left by an older game");
-    writeFile(filePath(dir.path(), QStringLiteral(".commit.new")), "old score1.dat\n"); // killed while recording
-    Rig rig;
-
-    QVERIFY(scores::saveTable(tableWith(9000, QStringLiteral("Zed")), rig.window.boxes, dir.path()));
-    QCOMPARE(readBytes(victim), QByteArray("precious"));
-    QCOMPARE(QFileInfo(victim).permissions(), victimMode);
-    QCOMPARE(folderEntries(dir.path()), tenFilesAndLock());
 }
 
 // Two copies of the game on one folder: one saving slowly, the other loading

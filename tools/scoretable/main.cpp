@@ -8,6 +8,7 @@
 // An empty score is an empty slot. Text is UTF-8. Both take the folder's lock
 // as the game does, and a write replaces the ten files as one set.
 #include "platform/fileset.h"
+#include "platform/folderlock.h"
 #include "platform/rtf.h"
 #include "platform/runtimeerror.h"
 #include "scores/highscoretable.h"
