@@ -122,7 +122,6 @@ std::optional<std::vector<RecordLine>> readRecord(const QString &path)
     return record;
 }
 
-
 } // namespace
 
 bool saveUnfinished(const QString &folder)
