@@ -116,11 +116,8 @@ private slots:
     void interruptedSaveLeavesOneWholeTable_data();
     void interruptedSaveLeavesOneWholeTable();
     void secondCopyNeverSeesHalfASave();
-    void stuckCopyDoesNotHoldTheSave();
     void unreadableSetIsKeptAside_data();
     void unreadableSetIsKeptAside();
-    void nonPlainFileFailsLoadAtOnce_data();
-    void nonPlainFileFailsLoadAtOnce();
 };
 
 void TestScoreFiles::loadsWholeTable()
@@ -157,9 +154,12 @@ void TestScoreFiles::unusualValuesLoad()
 void TestScoreFiles::failedLoadKeepsTable_data()
 {
     QTest::addColumn<QString>("fileName"); // empty: the whole folder is gone
-    QTest::addColumn<QByteArray>("contents"); // empty: the file is removed
+    QTest::addColumn<QByteArray>("contents"); // empty: the file is removed; "<fifo>", "<device>": such a node
 
     QTest::newRow("no folder") << QString() << QByteArray();
+    // Neither waits for a writer nor reads without end: a hang is the test's time-out.
+    QTest::newRow("score2.dat a FIFO nobody writes to") << "score2.dat" << QByteArray("<fifo>");
+    QTest::newRow("name4.dat a link to an endless device") << "name4.dat" << QByteArray("<device>");
     for (int rank = 1; rank <= scores::tableSize; ++rank) {
         QTest::addRow("score%d.dat missing", rank) << QStringLiteral("score%1.dat").arg(rank) << QByteArray();
         QTest::addRow("name%d.dat missing", rank) << QStringLiteral("name%1.dat").arg(rank) << QByteArray();
@@ -192,10 +192,15 @@ void TestScoreFiles::failedLoadKeepsTable()
     QString folder = dir.path();
     if (fileName.isEmpty())
         folder = filePath(dir.path(), QStringLiteral("nowhere"));
-    else if (contents.isNull())
+    else if (contents.isNull() || contents.startsWith('<'))
         QVERIFY(QFile::remove(filePath(folder, fileName)));
     else
         writeFile(filePath(folder, fileName), contents);
+    const QByteArray node = QFile::encodeName(filePath(folder, fileName));
+    if (contents == "<fifo>")
+        QCOMPARE(::mkfifo(node.constData(), 0644), 0);
+    if (contents == "<device>")
+        QCOMPARE(::symlink("/dev/zero", node.constData()), 0);
 
     QVERIFY(!scores::loadTable(table, rig.window.boxes, folder));
     QCOMPARE(table.entries(), firstEntries());
@@ -412,7 +417,7 @@ void TestScoreFiles::interruptedSaveLeavesOneWholeTable()
 }
 
 // Two copies of the game on one folder: one saving slowly, the other loading
-// and then entering its own score meanwhile.
+// and then entering its own score meanwhile; then one stuck with the lock.
 void TestScoreFiles::secondCopyNeverSeesHalfASave()
 {
     QTemporaryDir dir;
@@ -462,23 +467,14 @@ void TestScoreFiles::secondCopyNeverSeesHalfASave()
     QCOMPARE(older.entries(), both.entries());
     ::close(ready[0]);
     ::close(ready[1]);
-}
 
-// A copy that holds the lock and never lets go costs the save, not the game:
-// the entry stays in memory and the files are untouched.
-void TestScoreFiles::stuckCopyDoesNotHoldTheSave()
-{
-    QTemporaryDir dir;
-    writeTable(dir.path(), firstScores, firstNames);
+    // A copy that holds the lock and never lets go costs the save, not the
+    // game: the entry stays in memory and the files are untouched.
     const QByteArray before = readBytes(scores::scoreFilePath(dir.path(), 1));
     const platform::FolderLock stuck(dir.path(), platform::FolderLock::Mode::Exclusive);
     QVERIFY(stuck.held());
-    Rig rig;
-    scores::HighScoreTable table;
-    table.replaceAll(firstEntries());
-
-    QVERIFY(scores::saveEntry(table, rig.window.boxes, dir.path(), 9000, QStringLiteral("Zed")));
-    QCOMPARE(table.entries(), tableWith(9000, QStringLiteral("Zed")).entries());
+    QVERIFY(scores::saveEntry(older, rig.window.boxes, dir.path(), 9500, QStringLiteral("Max")));
+    QCOMPARE(older.entry(1), (scores::Entry{9500, QStringLiteral("Max")}));
     QCOMPARE(readBytes(scores::scoreFilePath(dir.path(), 1)), before);
 }
 
@@ -521,35 +517,6 @@ void TestScoreFiles::unreadableSetIsKeptAside()
     scores::HighScoreTable loaded;
     QVERIFY(scores::loadTable(loaded, rig.window.boxes, dir.path()));
     QCOMPARE(loaded.entry(1), (scores::Entry{9000, QStringLiteral("Zed")}));
-}
-
-void TestScoreFiles::nonPlainFileFailsLoadAtOnce_data()
-{
-    QTest::addColumn<QString>("fileName");
-    QTest::addColumn<bool>("fifo"); // else a link to a device
-
-    QTest::newRow("score2.dat a FIFO nobody writes to") << "score2.dat" << true;
-    QTest::newRow("name4.dat a link to an endless device") << "name4.dat" << false;
-}
-
-// Loading must neither wait for a writer nor read without end; a hang here
-// ends in the test's time-out.
-void TestScoreFiles::nonPlainFileFailsLoadAtOnce()
-{
-    QFETCH(QString, fileName);
-    QFETCH(bool, fifo);
-
-    QTemporaryDir dir;
-    writeTable(dir.path(), firstScores, firstNames);
-    const QString path = filePath(dir.path(), fileName);
-    QVERIFY(QFile::remove(path));
-    QVERIFY(fifo ? ::mkfifo(QFile::encodeName(path).constData(), 0644) == 0
-                 : QFile::link(QStringLiteral("/dev/zero"), path));
-    Rig rig;
-    scores::HighScoreTable table;
-
-    QVERIFY(!scores::loadTable(table, rig.window.boxes, dir.path()));
-    QCOMPARE(table.entries(), scores::Entries());
 }
 
 QTEST_MAIN(TestScoreFiles)
