@@ -18,12 +18,4 @@ void init()
     initQuillwayPictures();
 }
 
-QString atScale(const QString &path, int scale)
-{
-    if (scale == 1)
-        return path;
-    const qsizetype dot = path.lastIndexOf(u'.');
-    return path.left(dot) + QStringLiteral("@%1x").arg(scale) + path.mid(dot);
-}
-
 } // namespace assets

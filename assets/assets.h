@@ -2,21 +2,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QString>
-
 // Where the game's pictures live among the compiled-in resources. Every
 // picture is a 24-bit uncompressed bitmap, drawn also at two and three times
-// its pixels for high-resolution screens.
+// its pixels for high-resolution screens (hog@2x.bmp, hog@3x.bmp: see
+// platform::pictures::atScale).
 namespace assets {
 
 // Makes sure the resources are registered (the library is static).
 void init();
-
-// The drawing of the picture (or icon file) at `scale` times its pixels,
-// named as Qt names such variants: ":/pictures/hog.bmp" at 2 is
-// ":/pictures/hog@2x.bmp". Scale 1 is the path itself.
-QString atScale(const QString &path, int scale);
-inline constexpr int largestScale = 3;
 
 inline constexpr char bar[] = ":/pictures/bar.bmp";             // 483 x 12
 inline constexpr char redCar[] = ":/pictures/redcar.bmp";       // 74 x 28

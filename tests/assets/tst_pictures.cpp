@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Quillway developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "assets.h"
+#include "platform/pictures.h"
 
 #include <QFile>
 #include <QImage>
@@ -90,10 +91,10 @@ void tst_pictures::bitmapFormat_data()
         {"side-view car", assets::sideCar, 96, 48}, {"side-view hedgehog", assets::sideHog, 62, 48},
     };
     // The high-resolution drawings have exactly 2 and 3 times the pixels each way.
-    for (int scale = 1; scale <= assets::largestScale; ++scale)
+    for (int scale = 1; scale <= platform::pictures::largestScale; ++scale)
         for (const auto &p : pictures)
             QTest::addRow("%s at %dx", p.name, scale)
-                << assets::atScale(QString::fromLatin1(p.path), scale) << p.width * scale
+                << platform::pictures::atScale(QString::fromLatin1(p.path), scale) << p.width * scale
                 << p.height * scale;
 }
 
@@ -135,10 +136,10 @@ void tst_pictures::borderIsBackground_data()
         {"hedgehog", assets::hog, fieldGrey},     {"squashed hedgehog", assets::hogDead, fieldGrey},
         {"side-view car", assets::sideCar, faceGrey}, {"side-view hedgehog", assets::sideHog, faceGrey},
     };
-    for (int scale = 1; scale <= assets::largestScale; ++scale)
+    for (int scale = 1; scale <= platform::pictures::largestScale; ++scale)
         for (const auto &p : pictures)
             QTest::addRow("%s at %dx", p.name, scale)
-                << assets::atScale(QString::fromLatin1(p.path), scale) << p.background;
+                << platform::pictures::atScale(QString::fromLatin1(p.path), scale) << p.background;
 }
 
 // The figure must not touch the edge, or a strip of it would look cut off
@@ -354,7 +355,7 @@ static QList<IconImage> readIcon(const QByteArray &b, QString *error)
 void tst_pictures::iconImages_data()
 {
     QTest::addColumn<int>("scale");
-    for (int scale = 1; scale <= assets::largestScale; ++scale)
+    for (int scale = 1; scale <= platform::pictures::largestScale; ++scale)
         QTest::addRow("at %dx", scale) << scale;
 }
 
@@ -363,7 +364,7 @@ void tst_pictures::iconImages()
     QFETCH(int, scale);
     QString error;
     const QList<IconImage> images =
-        readIcon(readAll(assets::atScale(QString::fromLatin1(assets::icon), scale)), &error);
+        readIcon(readAll(platform::pictures::atScale(QString::fromLatin1(assets::icon), scale)), &error);
     QVERIFY2(error.isEmpty(), qPrintable(error));
     QCOMPARE(images.size(), 2);
     QCOMPARE(images[0].size, 32 * scale);
