@@ -5,6 +5,7 @@
 # Takes the README's screenshots of the real program in a private X server:
 #   tools/screenshots.sh build/quillway docs
 set -euo pipefail
+export E2E_SCREEN=1280x1024x24 # room for the game window at scale 2
 source "$(dirname "$0")/../tests/e2e/xsession.sh"
 game=$(realpath "$1")
 out=$(realpath "$2")
@@ -32,4 +33,17 @@ sleep 2
 xdotool key Up Up
 sleep 0.4
 shoot "$game_window" "$out/game.png"
+kill "$game_pid"
+wait "$game_pid" 2>/dev/null || true
+
+# The game again at a display scale of 2, as on most laptops now.
+QT_SCALE_FACTOR=2 start_game "$game"
+menu=$(window_named "Quillway - Main Menu") || fail "no main menu at scale 2"
+click_in "$menu" 304 280 # New Game
+game_window=$(window_named "Quillway - Game.*") || fail "no game window at scale 2"
+xdotool windowactivate --sync "$game_window" 2>/dev/null || true
+sleep 2
+xdotool key Up Up
+sleep 0.4
+shoot "$game_window" "$out/game-scale2.png"
 kill "$game_pid"
