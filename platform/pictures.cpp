@@ -80,6 +80,14 @@ QPixmap original(const QString &path)
     return pixmap;
 }
 
+QIcon icon(const QString &path)
+{
+    QIcon icon;
+    for (int scale = 1; scale <= largestScale; ++scale)
+        icon.addFile(atScale(path, scale));
+    return icon;
+}
+
 Placement place(const QSize &pictureSize, const QRect &area, bool stretch, qreal ratio)
 {
     // A hair of tolerance, so that a ratio that should be 2 but was computed

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QIcon>
 #include <QPixmap>
 #include <QRect>
 #include <QSize>
@@ -25,6 +26,10 @@ QString atScale(const QString &path, int scale);
 
 // The picture at its own size (a null pixmap when it cannot be loaded).
 QPixmap original(const QString &path);
+
+// The icon from its file and its drawings at every scale, so that the window
+// system can pick the size it shows at any display scale.
+QIcon icon(const QString &path);
 
 // How a picture lands on a screen of the given device pixel ratio: which
 // drawing is used (the smallest at least as fine as the screen, the largest

@@ -369,6 +369,10 @@ void tst_pictures::iconImages()
     QCOMPARE(images.size(), 2);
     QCOMPARE(images[0].size, 32 * scale);
     QCOMPARE(images[1].size, 16 * scale);
+    // The windows' icon holds every size of every scale.
+    const QList<QSize> sizes = platform::pictures::icon(QString::fromLatin1(assets::icon)).availableSizes();
+    QVERIFY2(sizes.contains(QSize(32, 32) * scale) && sizes.contains(QSize(16, 16) * scale),
+             qPrintable(QStringLiteral("%1 sizes in the icon").arg(sizes.size())));
     for (const IconImage &image : images) {
         QVERIFY(image.pixels.contains(qRgb(128, 128, 128))); // road
         QVERIFY(image.pixels.contains(qRgb(255, 255, 0)));   // centre line
