@@ -7,6 +7,7 @@
 set -euo pipefail
 export E2E_SCREEN=1280x1024x24 # room for the game window at scale 2
 source "$(dirname "$0")/../tests/e2e/xsession.sh"
+source "$(dirname "$0")/../tests/e2e/player.sh"
 game=$(realpath "$1")
 out=$(realpath "$2")
 
@@ -21,29 +22,27 @@ shoot "$menu" "$out/menu-hedgehogs.png"
 sleep 0.5 # then the cars
 shoot "$menu" "$out/menu-cars.png"
 
-click_in "$menu" 152 204 # Rules
+click_rules "$menu"
 rules=$(window_named "Quillway - Rules") || fail "no rules window"
 sleep 3.3 # the chase well into the window
 shoot "$rules" "$out/rules.png"
 
-click_in "$menu" 152 140 # New Game
-game_window=$(window_named "Quillway - Game.*") || fail "no game window"
-xdotool windowactivate --sync "$game_window" 2>/dev/null || true
-sleep 2
-xdotool key Up Up
-sleep 0.4
-shoot "$game_window" "$out/game.png"
-kill "$game_pid"
-wait "$game_pid" 2>/dev/null || true
+# A game two seconds in, the hedgehog two rows up; then the program ends.
+shoot_game() { # menu window, file
+    click_new_game "$1"
+    game_window=$(window_named "Quillway - Game.*") || fail "no game window"
+    xdotool windowactivate --sync "$game_window" 2>/dev/null || true
+    sleep 2
+    xdotool key Up Up
+    sleep 0.4
+    shoot "$game_window" "$2"
+    kill "$game_pid"
+    wait "$game_pid" 2>/dev/null || true
+}
+shoot_game "$menu" "$out/game.png"
 
 # The game again at a display scale of 2, as on most laptops now.
-QT_SCALE_FACTOR=2 start_game "$game"
+export QT_SCALE_FACTOR=2
+start_game "$game"
 menu=$(window_named "Quillway - Main Menu") || fail "no main menu at scale 2"
-click_in "$menu" 304 280 # New Game
-game_window=$(window_named "Quillway - Game.*") || fail "no game window at scale 2"
-xdotool windowactivate --sync "$game_window" 2>/dev/null || true
-sleep 2
-xdotool key Up Up
-sleep 0.4
-shoot "$game_window" "$out/game-scale2.png"
-kill "$game_pid"
+shoot_game "$menu" "$out/game-scale2.png"

@@ -12,9 +12,10 @@
 set -euo pipefail
 game=$1
 here=$(cd "$(dirname "$0")" && pwd)
+source "$here/ending.sh"
 
-tmp=$(mktemp -d)
-export HOME="$tmp/home"
+e2e_tmp=$(mktemp -d)
+export HOME="$e2e_tmp/home"
 export XDG_DATA_HOME="$HOME/.local/share"
 export QT_QPA_PLATFORM=wayland
 export LC_ALL=C.UTF-8
@@ -29,13 +30,13 @@ stop_session() {
     wait 2>/dev/null || true
     game_pid= input_pid= sway_pid=
 }
-trap 'stop_session; rm -rf "$tmp"' EXIT
+trap 'stop_session; rm -rf "$e2e_tmp"' EXIT
 
 fail() {
     echo "FAIL (output scale $scale): $*"
-    echo "--- the game printed:"; cat "$tmp/out.log" 2>/dev/null
+    echo "--- the game printed:"; cat "$e2e_tmp/out.log" 2>/dev/null
     echo "--- windows:"; swaymsg -t get_tree 2>/dev/null | grep '"name"' || true
-    echo "--- sway's log:"; tail -n 5 "$tmp/sway.log" 2>/dev/null
+    echo "--- sway's log:"; tail -n 5 "$e2e_tmp/sway.log" 2>/dev/null
     [ -n "${E2E_SHOTS:-}" ] && grim "$E2E_SHOTS/wayland-failure-$scale.png" 2>/dev/null
     exit 1
 }
@@ -45,40 +46,40 @@ fail() {
 # refuses to run as root; as root it runs as the unprivileged user nobody,
 # in a runtime folder of its own that root's clients can still reach.
 start_session() {
-    export XDG_RUNTIME_DIR="$tmp/run-$1"
+    export XDG_RUNTIME_DIR="$e2e_tmp/run-$1"
     mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
-    cat >"$tmp/sway.conf" <<EOF
+    cat >"$e2e_tmp/sway.conf" <<EOF
 xwayland disable
 output HEADLESS-1 resolution $((1280 * $1))x$((1024 * $1)) scale $1
 default_border normal
 EOF
     local run_as=()
     if [ "$(id -u)" -eq 0 ]; then
-        chmod 711 "$tmp"
-        chmod 644 "$tmp/sway.conf"
+        chmod 711 "$e2e_tmp"
+        chmod 644 "$e2e_tmp/sway.conf"
         chown nobody: "$XDG_RUNTIME_DIR"
         run_as=(setpriv --reuid=nobody --regid=nogroup --clear-groups)
     fi
-    env -i PATH="$PATH" HOME="$tmp" XDG_RUNTIME_DIR="$XDG_RUNTIME_DIR" WLR_BACKENDS=headless \
+    env -i PATH="$PATH" HOME="$e2e_tmp" XDG_RUNTIME_DIR="$XDG_RUNTIME_DIR" WLR_BACKENDS=headless \
         WLR_RENDERER=pixman WLR_LIBINPUT_NO_DEVICES=1 \
-        "${run_as[@]}" sway -c "$tmp/sway.conf" >"$tmp/sway.log" 2>&1 &
+        "${run_as[@]}" sway -c "$e2e_tmp/sway.conf" >"$e2e_tmp/sway.log" 2>&1 &
     sway_pid=$!
     for _ in $(seq 100); do
         SWAYSOCK=$(ls "$XDG_RUNTIME_DIR"/sway-ipc.*.sock 2>/dev/null) && swaymsg -t get_version >/dev/null 2>&1 && break
-        kill -0 "$sway_pid" 2>/dev/null || fail "sway ended: $(tail -n 3 "$tmp/sway.log")"
+        kill -0 "$sway_pid" 2>/dev/null || fail "sway ended: $(tail -n 3 "$e2e_tmp/sway.log")"
         sleep 0.1
     done
     WAYLAND_DISPLAY=$(cd "$XDG_RUNTIME_DIR" && ls -d wayland-[0-9]* | grep -vm 1 '\.lock$') ||
         fail "sway made no Wayland socket"
     export SWAYSOCK WAYLAND_DISPLAY
-    python3 "$here/wlinput.py" >"$tmp/input.log" 2>&1 &
+    python3 "$here/wlinput.py" >"$e2e_tmp/input.log" 2>&1 &
     input_pid=$!
     for _ in $(seq 100); do
-        grep -q '^ready$' "$tmp/input.log" && return 0
+        grep -q '^ready$' "$e2e_tmp/input.log" && return 0
         kill -0 "$input_pid" 2>/dev/null || break
         sleep 0.1
     done
-    fail "no virtual input devices: $(cat "$tmp/input.log")"
+    fail "no virtual input devices: $(cat "$e2e_tmp/input.log")"
 }
 
 # "x y width height focused app_id" of the game's first window whose title
@@ -139,14 +140,14 @@ close_window() {
 
 # The number of colours in a part of the screen (layout coordinates).
 colours_at() {
-    grim -g "$1" "$tmp/part.png"
-    identify -format %k "$tmp/part.png"
+    grim -g "$1" "$e2e_tmp/part.png"
+    identify -format %k "$e2e_tmp/part.png"
 }
 
 play() {
     scale=$1
     start_session "$scale"
-    "$game" >"$tmp/out.log" 2>&1 &
+    "$game" >"$e2e_tmp/out.log" 2>&1 &
     game_pid=$!
 
     local menu game_window gx gy hog
@@ -197,16 +198,7 @@ play() {
     click "$menu" 152 268 # Quit
     focused "^Quit Quillway\\?\$" || fail "no quit question with the focus"
     wtype -k Return # Yes
-    local status=0
-    for _ in $(seq 100); do
-        kill -0 "$game_pid" 2>/dev/null || break
-        sleep 0.1
-    done
-    kill -0 "$game_pid" 2>/dev/null && fail "the game did not end"
-    wait "$game_pid" || status=$?
-    game_pid=
-    [ "$status" -eq 0 ] || fail "exit status $status"
-    [ -s "$tmp/out.log" ] && fail "the game printed: $(cat "$tmp/out.log")"
+    expect_exit 0
     stop_session
     echo "output scale $scale: played"
 }

@@ -139,19 +139,6 @@ start_game() {
     game_pid=$!
 }
 
-# Waits for the game to end and checks its status and that it printed nothing.
-expect_exit() {
-    local status=0
-    for _ in $(seq 100); do
-        kill -0 "$game_pid" 2>/dev/null || break
-        sleep 0.1
-    done
-    kill -0 "$game_pid" 2>/dev/null && fail "the game did not end"
-    wait "$game_pid" || status=$?
-    game_pid=
-    [ "$status" -eq "$1" ] || fail "exit status $status, expected $1"
-    [ -s "$e2e_tmp/out.log" ] && fail "the game printed: $(cat "$e2e_tmp/out.log")"
-    return 0
-}
+source "$(dirname "${BASH_SOURCE[0]}")/ending.sh"
 
 wm_ready
