@@ -52,32 +52,25 @@ QImage sideCar(int scale)
 
     // Seat back and driver sit behind the body's side.
     c.fillOutlined(c.mask([](double x, double y) {
-                     return inRoundedRect(x, y, 30, 16, 36, 30, 2);
-                 }),
-                 seat, black);
+        return inRoundedRect(x, y, 30, 16, 36, 30, 2);
+    }), seat, black);
     c.fillOutlined(c.mask([](double x, double y) {
-                     return inPolygon(x, y, {35, 28, 39, 17, 45, 15, 50, 19, 48, 28});
-                 }),
-                 shirt, black);
-    c.fillOutlined(c.mask([](double x, double y) {
-                     return inEllipse(x, y, 47.5, 12.5, 4.2, 4.2);
-                 }),
-                 face, black);
+        return inPolygon(x, y, {35, 28, 39, 17, 45, 15, 50, 19, 48, 28});
+    }), shirt, black);
+    c.fillOutlined(c.mask([](double x, double y) { return inEllipse(x, y, 47.5, 12.5, 4.2, 4.2); }),
+                   face, black);
     c.setPixel(49, 13, black); // the driver's eye
     c.fillOutlined(c.mask([](double x, double y) {
-                     return (inEllipse(x, y, 47, 10.5, 4.8, 4) && y < 11.5)
-                         || inPolygon(x, y, {48, 9, 55, 10, 55, 12, 48, 12});
-                 }),
-                 red, black); // cap with its peak forward
+        return (inEllipse(x, y, 47, 10.5, 4.8, 4) && y < 11.5)
+            || inPolygon(x, y, {48, 9, 55, 10, 55, 12, 48, 12});
+    }), red, black); // cap with its peak forward
     c.fillOutlined(c.mask([](double x, double y) {
-                     return inPolygon(x, y, {45, 18, 47, 17, 56, 22, 55, 24});
-                 }),
-                 shirt, black); // arm reaching for the wheel
+        return inPolygon(x, y, {45, 18, 47, 17, 56, 22, 55, 24});
+    }), shirt, black); // arm reaching for the wheel
     c.fillRect(55, 18, 2, 7, black); // steering wheel
     c.fillOutlined(c.mask([](double x, double y) {
-                     return inPolygon(x, y, {58, 25, 61, 14, 63, 14, 61, 25});
-                 }),
-                 glass, hubDark); // windscreen
+        return inPolygon(x, y, {58, 25, 61, 14, 63, 14, 61, 25});
+    }), glass, hubDark); // windscreen
 
     // Body with the cockpit cut out of its top and room for the wheels.
     Mask body = c.mask([](double x, double y) {
@@ -132,10 +125,8 @@ QImage sideHog(int scale)
     };
     paintSpines(c, back, coat);
 
-    c.fillOutlined(c.mask([](double x, double y) {
-                     return inEllipse(x, y, 43.5, 27, 2.5, 2.5);
-                 }),
-                 paleYellow, spineBrown); // ear
+    c.fillOutlined(c.mask([](double x, double y) { return inEllipse(x, y, 43.5, 27, 2.5, 2.5); }),
+                   paleYellow, spineBrown); // ear
     c.fillRect(48, 29, 2, 2, black); // eye
     c.fill(c.mask([](double x, double y) { return inEllipse(x, y, 59, 33.5, 2, 2); }),
          black); // nose
