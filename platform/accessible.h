@@ -1,0 +1,24 @@
+// SPDX-FileCopyrightText: 2026 Quillway developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+namespace platform {
+
+class Form;
+
+// What screen readers see of the windows. The layer paints its labels and
+// pictures itself, so Qt knows nothing of them; this tells it. A window is a
+// frame named by its title, with one child per label in layout order (menu
+// items as push buttons whose press is their click, other labels as text),
+// then the window's status lines and its latest announcement. Pictures are
+// decoration and are left out.
+namespace accessible {
+// Tells Qt how to describe the windows; the windows call it as they are made.
+void install();
+// The keyboard selected another label of the window.
+void focusMoved(Form &form);
+// The window has a new announcement to be read out.
+void announced(Form &form);
+} // namespace accessible
+
+} // namespace platform

@@ -1,0 +1,42 @@
+#!/usr/bin/python3
+# SPDX-FileCopyrightText: 2026 Quillway developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+#
+# What a screen reader finds of the running game, through AT-SPI.
+#   atspi.py items TITLE         prints the window's children, "role: name"
+#   atspi.py press TITLE NAME    invokes a push button's default action
+# TITLE is the start of the window's title. Waits up to 10 s for the window;
+# status 1 when it or the button is missing.
+import sys
+import time
+
+import pyatspi
+
+
+def window(title):
+    for _ in range(100):
+        for app in pyatspi.Registry.getDesktop(0):
+            for frame in app or []:
+                if frame is not None and frame.name.startswith(title):
+                    return frame
+        time.sleep(0.1)
+    sys.exit(f"no window {title!r} among the accessible applications")
+
+
+def main():
+    command, title = sys.argv[1], sys.argv[2]
+    frame = window(title)
+    children = [frame.getChildAtIndex(i) for i in range(frame.childCount)]
+    if command == "items":
+        for child in children:
+            print(f"{child.getRoleName()}: {child.name}")
+    elif command == "press":
+        for child in children:
+            if child.name == sys.argv[3] and child.getRole() == pyatspi.ROLE_PUSH_BUTTON:
+                action = child.queryAction()
+                action.doAction(0)
+                return
+        sys.exit(f"no push button {sys.argv[3]!r} in {title!r}")
+
+
+main()
