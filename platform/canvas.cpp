@@ -92,9 +92,12 @@ void Canvas::paintEvent(QPaintEvent *event)
 
 void Canvas::keyPressEvent(QKeyEvent *event)
 {
-    const int code = virtualKeyCode(event->key(), event->modifiers(), event->nativeScanCode());
+    Qt::KeyboardModifiers modifiers = event->modifiers();
+    if (event->key() == Qt::Key_Backtab)
+        modifiers |= Qt::ShiftModifier; // it is Shift+Tab, whatever else was reported
+    const int code = virtualKeyCode(event->key(), modifiers, event->nativeScanCode());
     if (code != 0)
-        m_form.keyPressed(code, shiftState(event->modifiers()));
+        m_form.keyPressed(code, shiftState(modifiers));
     event->accept();
 }
 

@@ -177,7 +177,7 @@ std::vector<Label *> Form::clickableLabels() const
 bool Form::navigate(int keyCode, int shift)
 {
     const std::vector<Label *> labels = clickableLabels();
-    if (labels.empty())
+    if (!m_layout.keyboardWorksLabels || labels.empty())
         return false;
     const bool backwards = keyCode == vk::Up || (keyCode == vk::Tab && (shift & 1));
     if (keyCode == vk::Tab || keyCode == vk::Up || keyCode == vk::Down) {

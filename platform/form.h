@@ -28,6 +28,7 @@ struct FormLayout {
     QColor backColor{192, 192, 192};
     QString picture; // drawn once, unscaled, at the top-left; may be empty
     bool escapeCloses = false; // Escape is the close box, for a window without buttons
+    bool keyboardWorksLabels = false; // see Form
 };
 
 // One of the program's windows. The object (and so every variable a window
@@ -39,7 +40,8 @@ struct FormLayout {
 // The handlers carry the names of the window's events; a window class
 // overrides the ones it has.
 //
-// A window whose labels take clicks can also be worked from the keyboard:
+// In a window laid out with keyboardWorksLabels the keyboard works the
+// clickable labels, and these keys do not reach its KeyDown handler:
 // Tab, Shift+Tab and the Up and Down arrows move among those labels in
 // layout order, Return and Space click the selected one. Nothing is selected,
 // and no focus mark drawn, until the keyboard is first used for it, so a
