@@ -227,10 +227,32 @@ void focusMoved(Form &form)
     notify(form, QAccessible::Focus, [&](const Item &item) { return item.label && item.label == form.focusedLabel(); });
 }
 
-void announced(Form &form)
+void statusChanged(Form &form, int line, const std::optional<QString> &before)
+{
+    // Readers keep what they were told, so each change is sent; a line that
+    // is not focused is not read out for it.
+    const int index = indexOf(form, [](const Item &item) { return !item.label; }) + line;
+    QWidget *canvas = form.widget();
+    if (!canvas || index < line)
+        return;
+    QAccessibleEvent event(canvas, before ? QAccessible::NameChanged : QAccessible::ObjectCreated);
+    event.setChild(index);
+    QAccessible::updateAccessibility(&event);
+    if (before && before->isEmpty() != form.status().at(line).isEmpty()) {
+        QAccessible::State invisible;
+        invisible.invisible = true;
+        QAccessibleStateChangeEvent change(canvas, invisible);
+        change.setChild(index);
+        QAccessible::updateAccessibility(&change);
+    }
+}
+
+void announced(Form &form, bool first)
 {
     // Read out as it appears, as a desktop notification is.
     const auto isAnnouncement = [](const Item &item) { return item.role == QAccessible::Notification; };
+    if (first)
+        notify(form, QAccessible::ObjectCreated, isAnnouncement);
     notify(form, QAccessible::NameChanged, isAnnouncement);
     notify(form, QAccessible::ObjectShow, isAnnouncement);
 }

@@ -2,6 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QString>
+#include <optional>
+
 namespace platform {
 
 class Form;
@@ -17,8 +20,10 @@ namespace accessible {
 void install();
 // The keyboard selected another label of the window.
 void focusMoved(Form &form);
-// The window has a new announcement to be read out.
-void announced(Form &form);
+// A status line of the window is new, or has changed from `before`.
+void statusChanged(Form &form, int line, const std::optional<QString> &before);
+// The window has a new announcement to be read out; `first` for its first.
+void announced(Form &form, bool first);
 } // namespace accessible
 
 } // namespace platform

@@ -14,6 +14,7 @@
 
 #include <QGuiApplication>
 #include <algorithm>
+#include <utility>
 #include <QScreen>
 
 namespace platform {
@@ -208,13 +209,20 @@ void Form::setFocusedLabel(Label *label)
 
 void Form::setStatus(const QStringList &lines)
 {
-    m_status = lines;
+    const QStringList before = std::exchange(m_status, lines);
+    for (int i = 0; i < lines.size(); ++i) {
+        if (i >= before.size())
+            accessible::statusChanged(*this, i, std::nullopt);
+        else if (before[i] != lines[i])
+            accessible::statusChanged(*this, i, before[i]);
+    }
 }
 
 void Form::announce(const QString &text)
 {
+    const bool first = m_announcement.isEmpty();
     m_announcement = text;
-    accessible::announced(*this);
+    accessible::announced(*this, first);
 }
 
 Label *Form::labelAt(const QPoint &pixel) const
