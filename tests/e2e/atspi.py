@@ -3,7 +3,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 #
 # What a screen reader finds of the running game, through AT-SPI.
-#   atspi.py items TITLE         prints the window's children, "role: name"
+#   atspi.py items TITLE         prints all within the window, "role: name"
 #   atspi.py press TITLE NAME    invokes a push button's default action
 # TITLE is the start of the window's title. Waits up to 10 s for the window;
 # status 1 when it or the button is missing.
@@ -23,10 +23,16 @@ def window(title):
     sys.exit(f"no window {title!r} among the accessible applications")
 
 
+def within(node):
+    for i in range(node.childCount):
+        child = node.getChildAtIndex(i)
+        yield child
+        yield from within(child)
+
+
 def main():
     command, title = sys.argv[1], sys.argv[2]
-    frame = window(title)
-    children = [frame.getChildAtIndex(i) for i in range(frame.childCount)]
+    children = list(within(window(title)))
     if command == "items":
         for child in children:
             print(f"{child.getRoleName()}: {child.name}")
