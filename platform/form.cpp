@@ -13,9 +13,10 @@
 #include "timer.h"
 
 #include <QGuiApplication>
+#include <QScreen>
+
 #include <algorithm>
 #include <utility>
-#include <QScreen>
 
 namespace platform {
 
