@@ -9,7 +9,7 @@
 # Usage: access.sh path/to/quillway
 set -euo pipefail
 if [ -z "${E2E_PRIVATE_BUS:-}" ]; then
-    E2E_PRIVATE_BUS=1 exec dbus-run-session -- bash "$0" "$@" 2> >(grep -v 'fd limit' >&2)
+    E2E_PRIVATE_BUS=1 exec dbus-run-session -- bash "$0" "$@" 2> >(grep -v 'dbus-daemon\|SpiRegistry' >&2)
 fi
 source "$(dirname "$0")/xsession.sh"
 source "$(dirname "$0")/player.sh"
@@ -38,9 +38,15 @@ xdotool windowactivate --sync "$rules" 2>/dev/null || true
 xdotool key Escape
 window_gone "Quillway - Rules" || fail "Escape left the rules window open"
 
-# The reader's press of New Game is a click.
+# The reader's press of New Game is a click; the game's first tick reads out
+# the lives and the level.
+/usr/bin/python3 "$(dirname "$0")/atspi.py" hear 2 >"$e2e_tmp/heard.log" 2>&1 &
+listener=$!
+for _ in $(seq 50); do grep -qs listening "$e2e_tmp/heard.log" && break; sleep 0.1; done
 reader press "Quillway - Main Menu" "New Game" || fail "cannot press New Game: $(cat "$e2e_tmp/reader.log")"
 title_matches '^Quillway - Game - Score' || fail "New Game pressed by the reader opened no game"
+wait "$listener"
+grep -x 'Lives: 3 - Level: 1' "$e2e_tmp/heard.log" >/dev/null || fail "nothing read out at the start: $(cat "$e2e_tmp/heard.log")"
 play=$(xdotool search --onlyvisible --name '^Quillway - Game' | head -n 1)
 
 setxkbmap ru || fail "no Russian layout"

@@ -5,12 +5,14 @@
 # What a screen reader finds of the running game, through AT-SPI.
 #   atspi.py items TITLE         prints all within the window, "role: name"
 #   atspi.py press TITLE NAME    invokes a push button's default action
+#   atspi.py hear SECONDS        prints the notifications read out meanwhile
 # TITLE is the start of the window's title. Waits up to 10 s for the window;
 # status 1 when it or the button is missing.
 import sys
 import time
 
 import pyatspi
+from gi.repository import GLib
 
 
 def window(title):
@@ -30,8 +32,21 @@ def within(node):
         yield from within(child)
 
 
+def hear(seconds):
+    def heard(event):
+        if event.detail1 and event.source.getRole() == pyatspi.ROLE_NOTIFICATION:
+            print(event.source.name, flush=True)
+
+    pyatspi.Registry.registerEventListener(heard, "object:state-changed:showing")
+    GLib.timeout_add(int(seconds * 1000), pyatspi.Registry.stop)
+    print("listening", flush=True)
+    pyatspi.Registry.start()
+
+
 def main():
     command, title = sys.argv[1], sys.argv[2]
+    if command == "hear":
+        return hear(float(title))
     children = list(within(window(title)))
     if command == "items":
         for child in children:
