@@ -29,6 +29,8 @@ struct Item {
 std::vector<Item> itemsOf(const Form &form)
 {
     std::vector<Item> items;
+    if (!form.isLoaded())
+        return items; // asking a label would load the window
     for (Control *control : form.controls()) {
         auto *label = dynamic_cast<Label *>(control);
         if (label && !label->Caption().isEmpty())
@@ -203,8 +205,8 @@ QAccessibleInterface *describe(const QString &, QObject *object)
 void notify(Form &form, QAccessible::Event type, auto matches)
 {
     QWidget *canvas = form.widget();
-    const int index = indexOf(form, matches);
-    if (!canvas || index < 0)
+    const int index = canvas ? indexOf(form, matches) : -1;
+    if (index < 0)
         return;
     QAccessibleEvent event(canvas, type);
     event.setChild(index);
@@ -231,9 +233,9 @@ void statusChanged(Form &form, int line, const std::optional<QString> &before)
 {
     // Readers keep what they were told, so each change is sent; a line that
     // is not focused is not read out for it.
-    const int index = indexOf(form, [](const Item &item) { return !item.label; }) + line;
     QWidget *canvas = form.widget();
-    if (!canvas || index < line)
+    const int index = canvas ? indexOf(form, [](const Item &item) { return !item.label; }) + line : -1;
+    if (index < line)
         return;
     QAccessibleEvent event(canvas, before ? QAccessible::NameChanged : QAccessible::ObjectCreated);
     event.setChild(index);
