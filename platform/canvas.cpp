@@ -43,7 +43,7 @@ void Canvas::paintEvent(QPaintEvent *event)
     const FormLayout &layout = m_form.layout();
     painter.fillRect(rect(), layout.backColor);
     if (!layout.picture.isEmpty())
-        painter.drawPixmap(0, 0, pictures::original(layout.picture));
+        pictures::draw(painter, layout.picture, rect(), false, devicePixelRatioF());
 
     for (const Control *control : m_form.controls()) {
         if (auto *label = dynamic_cast<const Label *>(control)) {
@@ -65,20 +65,10 @@ void Canvas::paintEvent(QPaintEvent *event)
             const QRect area = image->pixelRect();
             if (area.isEmpty() || !event->region().intersects(area))
                 continue;
-            const ImageLayout &l = image->layout();
-            if (l.stretch) {
-                // Scaled once to the screen's own pixels, so a high-DPI screen
-                // gets a sharp picture rather than an enlarged small one.
-                const qreal ratio = devicePixelRatioF();
-                QPixmap pixmap = pictures::scaled(l.picture, (QSizeF(area.size()) * ratio).toSize());
-                pixmap.setDevicePixelRatio(ratio);
-                painter.drawPixmap(area.topLeft(), pixmap);
-            } else {
-                painter.save();
-                painter.setClipRect(area, Qt::IntersectClip);
-                painter.drawPixmap(area.topLeft(), pictures::original(l.picture));
-                painter.restore();
-            }
+            // Drawn in the screen's own pixels, from the drawing that suits
+            // its display scale.
+            pictures::draw(painter, image->layout().picture, area, image->layout().stretch,
+                           devicePixelRatioF());
         }
     }
     // The label the keyboard selected: a dotted rectangle round its text, as
