@@ -52,6 +52,7 @@ void QuillwayGame::gameOver()
     // The clock stays stopped while the player answers, so the score they
     // are asked about is the score they got. The lanes go on behind.
     Timer5.setEnabled(false);
+    announce(QStringLiteral("Game over - Score: %1").arg(Score));
     scores::enterHighScore({HighScores, PlayerName, app().dialogs(), tableBoxes(), m_scoresFolder}, Score);
     // The window may be closed while a box is open (a session ending, say):
     // the close has stopped the game and brought the menu back. The save goes

@@ -91,6 +91,23 @@ QString QuillwayGame::gameTitle(bool paused) const
     return title;
 }
 
+void QuillwayGame::showTitle(bool paused)
+{
+    setCaption(gameTitle(paused));
+    // The score changes at every tick: it is there to be read, not read out.
+    setStatus({QStringLiteral("Score: %1").arg(Score), QStringLiteral("Lives: %1").arg(Lives),
+               QStringLiteral("Level: %1").arg(Level), paused ? QStringLiteral("Paused") : QString()});
+    QStringList news;
+    if (Lives != m_livesTold)
+        news << QStringLiteral("Lives: %1").arg(Lives);
+    if (Level != m_levelTold)
+        news << QStringLiteral("Level: %1").arg(Level);
+    m_livesTold = Lives;
+    m_levelTold = Level;
+    if (!news.isEmpty())
+        announce(news.join(QStringLiteral(" - ")));
+}
+
 void QuillwayGame::Form_Load()
 {
     // At the first showing the timers already run from the layout, and

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "canvas.h"
 
+#include "accessible.h"
 #include "app.h"
 #include "form.h"
 #include "image.h"
@@ -32,6 +33,7 @@ Canvas::Canvas(Form &form)
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_DeleteOnClose, false);
     setFocusPolicy(Qt::StrongFocus);
+    accessible::install();
 }
 
 void Canvas::paintEvent(QPaintEvent *event)
@@ -69,13 +71,23 @@ void Canvas::paintEvent(QPaintEvent *event)
                            devicePixelRatioF());
         }
     }
+    // The label the keyboard selected: a dotted rectangle round its text, as
+    // the desktop marks a focused label, in front of everything.
+    if (const Label *focused = m_form.focusedLabel()) {
+        painter.setPen(QPen(Qt::black, 1, Qt::DotLine));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(focused->inkRect().adjusted(0, 0, -1, -1));
+    }
 }
 
 void Canvas::keyPressEvent(QKeyEvent *event)
 {
-    const int code = virtualKeyCode(event->key(), event->modifiers());
+    Qt::KeyboardModifiers modifiers = event->modifiers();
+    if (event->key() == Qt::Key_Backtab)
+        modifiers |= Qt::ShiftModifier; // it is Shift+Tab, whatever else was reported
+    const int code = virtualKeyCode(event->key(), modifiers, event->nativeScanCode());
     if (code != 0)
-        m_form.keyPressed(code, shiftState(event->modifiers()));
+        m_form.keyPressed(code, shiftState(modifiers));
     event->accept();
 }
 

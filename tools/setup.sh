@@ -23,6 +23,7 @@ packages=(
     sway wtype grim python3
     dpkg-dev file fakeroot lintian
     clang libclang-rt-14-dev libxcb1-dev
+    at-spi2-core python3-pyatspi dbus dbus-x11 x11-xkb-utils
 )
 
 as_root() {
