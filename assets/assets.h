@@ -3,7 +3,9 @@
 #pragma once
 
 // Where the game's pictures live among the compiled-in resources. Every
-// picture is a 24-bit uncompressed bitmap.
+// picture is a 24-bit uncompressed bitmap, drawn also at two and three times
+// its pixels for high-resolution screens (hog@2x.bmp, hog@3x.bmp: see
+// platform::pictures::atScale).
 namespace assets {
 
 // Makes sure the resources are registered (the library is static).

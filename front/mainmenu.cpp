@@ -24,7 +24,8 @@ platform::FormLayout menuLayout()
             .clientWidth = 4620,
             .clientHeight = 4530,
             .backColor = QColor(192, 192, 192),
-            .picture = {}};
+            .picture = {},
+            .keyboardWorksLabels = true};
 }
 
 // The menu items span nearly the whole window and centre their text.

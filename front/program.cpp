@@ -7,8 +7,7 @@
 
 #include "platform/app.h"
 #include "platform/desktop.h"
-
-#include <QIcon>
+#include "platform/pictures.h"
 
 namespace front {
 
@@ -19,7 +18,7 @@ Program::Program(platform::App &app, const QString &scoresFolder)
     , game(app, scoresFolder)
 {
     assets::init();
-    app.setIcon(QIcon(QString::fromLatin1(assets::icon)));
+    app.setIcon(platform::pictures::icon(QString::fromLatin1(assets::icon)));
     app.add(mainMenu);
     app.add(rules);
     app.add(game);

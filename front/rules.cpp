@@ -17,7 +17,8 @@ platform::FormLayout rulesLayout()
             .clientWidth = 4500,
             .clientHeight = 5595,
             .backColor = QColor(192, 192, 192),
-            .picture = QString::fromLatin1(assets::sideHog)};
+            .picture = QString::fromLatin1(assets::sideHog),
+            .escapeCloses = true};
 }
 
 // The window's default face, MS Sans Serif, is drawn with Liberation Sans,

@@ -29,7 +29,7 @@ void QuillwayGame::Timer5_Timer()
     } else {
         Timer.setWidth(width);
         --Score;
-        setCaption(gameTitle(false));
+        showTitle(false);
     }
 
     // Written at every tick, so a level set by a crossing takes effect from

@@ -52,9 +52,22 @@ void QuillwayGame::gameOver()
     // The clock stays stopped while the player answers, so the score they
     // are asked about is the score they got. The lanes go on behind.
     Timer5.setEnabled(false);
+    announce(QStringLiteral("Game over - Score: %1").arg(Score));
     scores::enterHighScore({HighScores, PlayerName, app().dialogs(), tableBoxes(), m_scoresFolder}, Score);
-
-    if (MsgBox(QStringLiteral("Game over. Play again?"), platform::vbYesNo, QStringLiteral("Game Over")) == platform::vbYes) {
+    // The window may be closed while a box is open (a session ending, say):
+    // the close has stopped the game and brought the menu back. The save goes
+    // through the window's boxes and so may have loaded it again, unseen and
+    // with its traffic running; it is closed again, and nothing more is asked.
+    if (!isVisible()) {
+        Unload();
+        return;
+    }
+    const int again = MsgBox(QStringLiteral("Game over. Play again?"), platform::vbYesNo, QStringLiteral("Game Over"));
+    if (!isVisible()) {
+        Unload();
+        return;
+    }
+    if (again == platform::vbYes) {
         // A new game in the same window: the traffic goes on where it is,
         // and the name typed last is offered again.
         hogToStart();

@@ -82,7 +82,7 @@ void QuillwayGame::cross()
 {
     Score += pointsPerCrossing;
     Level = levelAfterCrossing(Score, Level);
-    setCaption(gameTitle(false));
+    showTitle(false);
     Timer.setWidth(fullBar);
     hogToStart();
 }
@@ -90,11 +90,11 @@ void QuillwayGame::cross()
 void QuillwayGame::togglePause()
 {
     if (Paused == 1) {
-        setCaption(gameTitle(false));
+        showTitle(false);
         startTimers();
         Paused = 0;
     } else {
-        setCaption(gameTitle(true));
+        showTitle(true);
         stopTimers();
         Paused = 1;
     }

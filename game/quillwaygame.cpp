@@ -67,8 +67,6 @@ QuillwayGame::QuillwayGame(platform::App &app, const QString &scoresFolder)
     , Timer3(this, QStringLiteral("Timer3"), 500, enabled, [this] { Timer3_Timer(); })
     , Timer4(this, QStringLiteral("Timer4"), 300, enabled, [this] { Timer4_Timer(); })
     , Timer5(this, QStringLiteral("Timer5"), 300, enabled, [this] { Timer5_Timer(); })
-    // The death sequence this timer drives is still to be written; until then
-    // a death is only the timer being enabled, and its ticks do nothing.
     , Timer6(this, QStringLiteral("Timer6"), 1, disabled, [this] { Timer6_Timer(); })
     , Name1(this, QStringLiteral("Name1"), nameBoxLeft, boxRowTop(1), boxWidth, boxHeight)
     , Name2(this, QStringLiteral("Name2"), nameBoxLeft, boxRowTop(2), boxWidth, boxHeight)
@@ -91,6 +89,23 @@ QString QuillwayGame::gameTitle(bool paused) const
     if (paused)
         title += QStringLiteral(" - Paused");
     return title;
+}
+
+void QuillwayGame::showTitle(bool paused)
+{
+    setCaption(gameTitle(paused));
+    // The score changes at every tick: it is there to be read, not read out.
+    setStatus({QStringLiteral("Score: %1").arg(Score), QStringLiteral("Lives: %1").arg(Lives),
+               QStringLiteral("Level: %1").arg(Level), paused ? QStringLiteral("Paused") : QString()});
+    QStringList news;
+    if (Lives != m_livesTold)
+        news << QStringLiteral("Lives: %1").arg(Lives);
+    if (Level != m_levelTold)
+        news << QStringLiteral("Level: %1").arg(Level);
+    m_livesTold = Lives;
+    m_levelTold = Level;
+    if (!news.isEmpty())
+        announce(news.join(QStringLiteral(" - ")));
 }
 
 void QuillwayGame::Form_Load()

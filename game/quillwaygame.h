@@ -44,6 +44,9 @@ public:
 
     // The title in its one format, playing or paused.
     QString gameTitle(bool paused) const;
+    // Writes the title, and tells a screen reader the same state, reading
+    // out a life lost or a new level.
+    void showTitle(bool paused);
 
     // Round state. It outlives the window: closing and reopening it does not
     // reset these, only the set-up of a new game does.
@@ -116,4 +119,7 @@ private:
     bool hitBy(const Lane &lane) const;
 
     QString m_scoresFolder;
+    // The lives and level a screen reader was last told of.
+    int m_livesTold = 0;
+    int m_levelTold = 0;
 };

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "canvas.h"
 
+#include "accessible.h"
 #include "app.h"
 #include "form.h"
 #include "image.h"
@@ -32,6 +33,7 @@ Canvas::Canvas(Form &form)
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_DeleteOnClose, false);
     setFocusPolicy(Qt::StrongFocus);
+    accessible::install();
 }
 
 void Canvas::paintEvent(QPaintEvent *event)
@@ -41,7 +43,7 @@ void Canvas::paintEvent(QPaintEvent *event)
     const FormLayout &layout = m_form.layout();
     painter.fillRect(rect(), layout.backColor);
     if (!layout.picture.isEmpty())
-        painter.drawPixmap(0, 0, pictures::original(layout.picture));
+        pictures::draw(painter, layout.picture, rect(), false, devicePixelRatioF());
 
     for (const Control *control : m_form.controls()) {
         if (auto *label = dynamic_cast<const Label *>(control)) {
@@ -63,29 +65,29 @@ void Canvas::paintEvent(QPaintEvent *event)
             const QRect area = image->pixelRect();
             if (area.isEmpty() || !event->region().intersects(area))
                 continue;
-            const ImageLayout &l = image->layout();
-            if (l.stretch) {
-                // Scaled once to the screen's own pixels, so a high-DPI screen
-                // gets a sharp picture rather than an enlarged small one.
-                const qreal ratio = devicePixelRatioF();
-                QPixmap pixmap = pictures::scaled(l.picture, (QSizeF(area.size()) * ratio).toSize());
-                pixmap.setDevicePixelRatio(ratio);
-                painter.drawPixmap(area.topLeft(), pixmap);
-            } else {
-                painter.save();
-                painter.setClipRect(area, Qt::IntersectClip);
-                painter.drawPixmap(area.topLeft(), pictures::original(l.picture));
-                painter.restore();
-            }
+            // Drawn in the screen's own pixels, from the drawing that suits
+            // its display scale.
+            pictures::draw(painter, image->layout().picture, area, image->layout().stretch,
+                           devicePixelRatioF());
         }
+    }
+    // The label the keyboard selected: a dotted rectangle round its text, as
+    // the desktop marks a focused label, in front of everything.
+    if (const Label *focused = m_form.focusedLabel()) {
+        painter.setPen(QPen(Qt::black, 1, Qt::DotLine));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(focused->inkRect().adjusted(0, 0, -1, -1));
     }
 }
 
 void Canvas::keyPressEvent(QKeyEvent *event)
 {
-    const int code = virtualKeyCode(event->key(), event->modifiers());
+    Qt::KeyboardModifiers modifiers = event->modifiers();
+    if (event->key() == Qt::Key_Backtab)
+        modifiers |= Qt::ShiftModifier; // it is Shift+Tab, whatever else was reported
+    const int code = virtualKeyCode(event->key(), modifiers, event->nativeScanCode());
     if (code != 0)
-        m_form.keyPressed(code, shiftState(event->modifiers()));
+        m_form.keyPressed(code, shiftState(modifiers));
     event->accept();
 }
 

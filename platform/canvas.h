@@ -17,13 +17,15 @@ class Canvas final : public QWidget
 public:
     explicit Canvas(Form &form);
 
+    Form &form() const { return m_form; }
+
 protected:
     void paintEvent(QPaintEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
-    // Tab is a key like any other here: there is no focus to move.
+    // Tab is a key like any other here: the form moves its own focus.
     bool focusNextPrevChild(bool) override { return false; }
 
 private:

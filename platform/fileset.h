@@ -4,51 +4,85 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
-#include <vector>
 
 namespace platform {
 
-// Says whether writing the new contents of `path` is refused, as a full disk
-// or a read-only folder would refuse it. Tests use it: the program runs as
-// root in CI, where permission bits stop nothing.
-using WriteFault = std::function<bool(const QString &path)>;
+// The steps of replacing a set of files, in the order a save takes them.
+enum class SaveStep {
+    Write,      // a new file's contents
+    Sync,       // a new file flushed to the disk
+    Record,     // the commit record, written, flushed and put in place
+    Rename,     // a new file renamed over its target
+    FolderSync, // the folder flushed after the renames
+};
 
-// Replaces several files as one, so that a failure never leaves some of them
-// new and the others old: each new file is first written in full beside its
-// target, and only when every one is written and every target can be
-// replaced are they renamed into place. A set that is not committed removes
-// what it wrote; an old file is never truncated.
+// Says whether a step of a save is refused, as a full disk, a read-only
+// folder or a failing rename would refuse it; `path` is the file the step is
+// about. Tests use it: the program runs as root in CI, where permission bits
+// stop nothing. A test may also end the process at a step, as a kill would.
+using WriteFault = std::function<bool(SaveStep step, const QString &path)>;
+
+// Replaces several files of one folder as one, so that neither a failure nor
+// a kill or power cut at any instant leaves some of them new and the others
+// old:
+//  1. each new file is written in full beside its target (".name.dat.new",
+//     created afresh, never through a link) and flushed; stale ones of a
+//     killed save are removed first;
+//  2. each old file gets a second name (".name.dat.old") to undo with;
+//  3. a commit record naming the set is written, flushed and renamed to
+//     ".commit", and the folder flushed: from here on the set is committed;
+//  4. the new files are renamed over their targets, the folder flushed, and
+//     the record and second names removed.
+// A kill before the record leaves only hidden leftovers, which the old table
+// does not see; a kill after it leaves a record that FolderLock finishes
+// before anyone reads. A rename that fails puts every old file back.
+// The caller holds the folder's FolderLock, exclusive.
 class FileSet
 {
 public:
-    explicit FileSet(WriteFault fault = {});
+    explicit FileSet(const QString &folder, WriteFault fault = {});
     ~FileSet();
     FileSet(const FileSet &) = delete;
     FileSet &operator=(const FileSet &) = delete;
 
-    // Writes `bytes` to a new file beside `path` and flushes it to the disk.
-    // Raises RuntimeError when it cannot.
+    // Writes `bytes` to a new file beside `path`, a file of the folder, and
+    // flushes it to the disk. Raises RuntimeError when it cannot.
     void write(const QString &path, const QByteArray &bytes);
 
-    // Checks that every target is absent or a plain file that may be
-    // written, then renames the new files over their targets in the order
-    // they were written. Raises RuntimeError at the first failure: when the
-    // checks fail nothing has changed; when a rename fails, the files renamed
-    // before it hold their new contents and the others their old.
+    // Checks that every target is absent or a plain file the player has not
+    // made read-only, then commits the set as above. Raises RuntimeError when
+    // the set could not be put in place; the old files are then all there.
     void commit();
 
 private:
-    struct Pending {
-        QString target;
-        QString temporary;
-    };
-    void discard();
+    bool refused(SaveStep step, const QString &path) const;
+    void undo();
 
+    QString m_folder;
     WriteFault m_fault;
-    std::vector<Pending> m_pending;
+    QStringList m_names; // the targets' file names, in the order written
+    bool m_recorded = false;
 };
+
+// Whether a save of `folder` was cut short after its commit record.
+bool saveUnfinished(const QString &folder);
+// Finishes such a save: a committed set is renamed into place, one being
+// undone is put back, and anything else of it removed. Returns whether the
+// folder holds one whole set again. The caller holds the exclusive lock.
+bool finishSave(const QString &folder);
+
+// Reads a plain file of at most `limit` bytes; a longer one yields limit + 1
+// bytes. A FIFO, device, socket or folder is refused at once, without being
+// opened in a way that could wait. Raises RuntimeError when it cannot read.
+QByteArray readSmallFile(const QString &path, qint64 limit);
+
+// Keeps the files `fileNames` of `folder`, those that exist, in a new folder
+// beside them named "unreadable-<date>-<time>", so that a set that could not
+// be read survives the save that replaces it. Returns whether they are kept.
+bool keepAside(const QString &folder, const QStringList &fileNames);
 
 // Raises the run-time error that fits a file which cannot be read or written:
 // its folder missing, the file missing, or no access.

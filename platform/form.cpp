@@ -2,16 +2,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "form.h"
 
+#include "accessible.h"
 #include "app.h"
 #include "canvas.h"
 #include "control.h"
 #include "dialogs.h"
+#include "keys.h"
 #include "label.h"
 #include "runtimeerror.h"
 #include "timer.h"
 
 #include <QGuiApplication>
 #include <QScreen>
+
+#include <algorithm>
+#include <utility>
 
 namespace platform {
 
@@ -50,6 +55,7 @@ void Form::Load()
     m_caption = m_layout.caption;
     m_canvas = new Canvas(*this);
     m_shownSinceLoad = false;
+    m_focused = nullptr;
     m_loaded = true;
     m_loading = false;
     Form_Load();
@@ -151,7 +157,73 @@ void Form::invalidate(const QRect &rect)
 
 void Form::keyPressed(int keyCode, int shift)
 {
+    if (m_layout.escapeCloses && keyCode == vk::Escape) {
+        closeRequested();
+        return;
+    }
+    if (navigate(keyCode, shift))
+        return;
     m_app.dispatch([&] { Form_KeyDown(keyCode, shift); });
+}
+
+std::vector<Label *> Form::clickableLabels() const
+{
+    std::vector<Label *> labels;
+    for (Control *control : m_controls) {
+        if (auto *label = dynamic_cast<Label *>(control); label && label->clickable())
+            labels.push_back(label);
+    }
+    return labels;
+}
+
+bool Form::navigate(int keyCode, int shift)
+{
+    const std::vector<Label *> labels = clickableLabels();
+    if (!m_layout.keyboardWorksLabels || labels.empty())
+        return false;
+    const bool backwards = keyCode == vk::Up || (keyCode == vk::Tab && (shift & 1));
+    if (keyCode == vk::Tab || keyCode == vk::Up || keyCode == vk::Down) {
+        const auto at = std::find(labels.begin(), labels.end(), m_focused);
+        const int count = int(labels.size());
+        int next = 0; // the first use of the keyboard selects the first label
+        if (at != labels.end())
+            next = (int(at - labels.begin()) + (backwards ? count - 1 : 1)) % count;
+        setFocusedLabel(labels[size_t(next)]);
+        return true;
+    }
+    if (keyCode == vk::Return || keyCode == vk::Space) {
+        if (m_focused)
+            m_focused->click();
+        return true;
+    }
+    return false;
+}
+
+void Form::setFocusedLabel(Label *label)
+{
+    if (m_focused)
+        invalidate(m_focused->inkRect()); // the focus mark runs round the ink
+    m_focused = label;
+    invalidate(label->inkRect());
+    accessible::focusMoved(*this);
+}
+
+void Form::setStatus(const QStringList &lines)
+{
+    const QStringList before = std::exchange(m_status, lines);
+    for (int i = 0; i < lines.size(); ++i) {
+        if (i >= before.size())
+            accessible::statusChanged(*this, i, std::nullopt);
+        else if (before[i] != lines[i])
+            accessible::statusChanged(*this, i, before[i]);
+    }
+}
+
+void Form::announce(const QString &text)
+{
+    const bool first = m_announcement.isEmpty();
+    m_announcement = text;
+    accessible::announced(*this, first);
 }
 
 Label *Form::labelAt(const QPoint &pixel) const

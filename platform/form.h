@@ -5,6 +5,7 @@
 #include <QColor>
 #include <QPointer>
 #include <QString>
+#include <QStringList>
 #include <vector>
 
 class QWidget;
@@ -26,6 +27,8 @@ struct FormLayout {
     int clientHeight = 0; // twips
     QColor backColor{192, 192, 192};
     QString picture; // drawn once, unscaled, at the top-left; may be empty
+    bool escapeCloses = false; // Escape is the close box, for a window without buttons
+    bool keyboardWorksLabels = false; // see Form
 };
 
 // One of the program's windows. The object (and so every variable a window
@@ -36,6 +39,13 @@ struct FormLayout {
 //
 // The handlers carry the names of the window's events; a window class
 // overrides the ones it has.
+//
+// In a window laid out with keyboardWorksLabels the keyboard works the
+// clickable labels, and these keys do not reach its KeyDown handler:
+// Tab, Shift+Tab and the Up and Down arrows move among those labels in
+// layout order, Return and Space click the selected one. Nothing is selected,
+// and no focus mark drawn, until the keyboard is first used for it, so a
+// mouse player sees the window exactly as laid out.
 class Form
 {
 public:
@@ -82,6 +92,19 @@ public:
     // The user closes the window; setting Cancel to 1 keeps it open.
     virtual void Form_Unload(int &Cancel) { Q_UNUSED(Cancel) }
 
+    // What a screen reader hears beyond the labels: lines of state that are
+    // kept current without being read out (an empty line is not shown), and
+    // announcements, read out once as they come.
+    void setStatus(const QStringList &lines);
+    const QStringList &status() const { return m_status; }
+    void announce(const QString &text);
+    const QString &announcement() const { return m_announcement; }
+
+    // The label the keyboard has selected, or nullptr.
+    Label *focusedLabel() const { return m_focused; }
+    // The labels that take clicks, in the order the keyboard visits them.
+    std::vector<Label *> clickableLabels() const;
+
     // Modal boxes, through the program's dialog service.
     int MsgBox(const QString &prompt, int buttons, const QString &title);
     QString InputBox(const QString &prompt, const QString &title, const QString &defaultText);
@@ -100,6 +123,10 @@ public:
     Label *labelAt(const QPoint &pixel) const;
 
 private:
+    // Keyboard use of the labels; true when the key was used for it.
+    bool navigate(int keyCode, int shift);
+    void setFocusedLabel(Label *label);
+
     App &m_app;
     QString m_name;
     FormLayout m_layout;
@@ -109,6 +136,9 @@ private:
     bool m_loaded = false;
     bool m_loading = false;
     bool m_shownSinceLoad = false;
+    Label *m_focused = nullptr;
+    QStringList m_status;
+    QString m_announcement;
 };
 
 } // namespace platform

@@ -13,10 +13,10 @@ namespace {
 const QHash<int, int> &fixedCodes()
 {
     static const QHash<int, int> codes{
-        {Qt::Key_Backspace, 8}, {Qt::Key_Tab, 9}, {Qt::Key_Backtab, 9}, {Qt::Key_Clear, 12},
-        {Qt::Key_Return, 13}, {Qt::Key_Enter, 13}, {Qt::Key_Shift, 16}, {Qt::Key_Control, 17},
+        {Qt::Key_Backspace, 8}, {Qt::Key_Tab, vk::Tab}, {Qt::Key_Backtab, vk::Tab}, {Qt::Key_Clear, 12},
+        {Qt::Key_Return, vk::Return}, {Qt::Key_Enter, vk::Return}, {Qt::Key_Shift, 16}, {Qt::Key_Control, 17},
         {Qt::Key_Alt, 18}, {Qt::Key_AltGr, 18}, {Qt::Key_Pause, 19}, {Qt::Key_CapsLock, 20},
-        {Qt::Key_Escape, 27}, {Qt::Key_Space, vk::Space}, {Qt::Key_PageUp, 33}, {Qt::Key_PageDown, 34},
+        {Qt::Key_Escape, vk::Escape}, {Qt::Key_Space, vk::Space}, {Qt::Key_PageUp, 33}, {Qt::Key_PageDown, 34},
         {Qt::Key_End, 35}, {Qt::Key_Home, 36}, {Qt::Key_Left, vk::Left}, {Qt::Key_Up, vk::Up},
         {Qt::Key_Right, vk::Right}, {Qt::Key_Down, vk::Down}, {Qt::Key_Select, 41}, {Qt::Key_Printer, 42},
         {Qt::Key_Execute, 43}, {Qt::Key_Print, 44}, {Qt::Key_SysReq, 44}, {Qt::Key_Insert, 45},
@@ -65,9 +65,52 @@ int keypadCode(int qtKey)
 // keyboards have (ä, ß, é, §, ...).
 constexpr int otherCharacterCode = 223;
 
+// What the desktop gives a key it has no name for.
+constexpr int unnamedKeyCode = 255;
+
+// The code of a key by its place on a US keyboard, from its X keycode; 0 for
+// a place not listed.
+int codeByPlace(quint32 keycode)
+{
+    // Rows of the main block, each a run of consecutive keycodes.
+    struct Row {
+        quint32 first;
+        const char *codes;
+    };
+    static constexpr Row rows[] = {
+        {10, "1234567890\xbd\xbb"},      // digits, minus, equals
+        {24, "QWERTYUIOP\xdb\xdd"},      // brackets
+        {38, "ASDFGHJKL\xba\xde\xc0"}, // semicolon, apostrophe, grave
+        {51, "\xdcZXCVBNM\xbc\xbe\xbf"}, // backslash ... slash
+        {94, "\xe2"},                    // the extra key beside left Shift
+        {135, "\x5d"},                   // the menu key, Compose on many desktops
+    };
+    for (const Row &row : rows) {
+        const quint32 length = quint32(qstrlen(row.codes));
+        if (keycode >= row.first && keycode < row.first + length)
+            return uchar(row.codes[keycode - row.first]);
+    }
+    return 0;
+}
+
+int codeOfQtKey(int qtKey, Qt::KeyboardModifiers modifiers);
+
 } // namespace
 
-int virtualKeyCode(int qtKey, Qt::KeyboardModifiers modifiers)
+int virtualKeyCode(int qtKey, Qt::KeyboardModifiers modifiers, quint32 nativeScanCode)
+{
+    if (const int code = codeOfQtKey(qtKey, modifiers))
+        return code;
+    if (nativeScanCode == 0)
+        return 0;
+    if (const int code = codeByPlace(nativeScanCode))
+        return code;
+    return unnamedKeyCode;
+}
+
+namespace {
+
+int codeOfQtKey(int qtKey, Qt::KeyboardModifiers modifiers)
 {
     if (modifiers & Qt::KeypadModifier) {
         if (const int code = keypadCode(qtKey))
@@ -84,6 +127,8 @@ int virtualKeyCode(int qtKey, Qt::KeyboardModifiers modifiers)
         return otherCharacterCode;
     return 0;
 }
+
+} // namespace
 
 int shiftState(Qt::KeyboardModifiers modifiers)
 {

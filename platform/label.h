@@ -50,6 +50,8 @@ public:
 
     // Runs the Click handler; the window calls it for a click in the label.
     void click();
+    // Whether it has a Click handler: a menu item rather than a text.
+    bool clickable() const { return bool(m_onClick); }
 
     void reset() override;
 

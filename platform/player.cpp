@@ -14,14 +14,14 @@
 
 namespace platform::player {
 
-void pressKey(Form &form, int qtKey, Qt::KeyboardModifiers modifiers)
+void pressKey(Form &form, int qtKey, Qt::KeyboardModifiers modifiers, quint32 scanCode)
 {
     form.ensureLoaded();
-    QKeyEvent press(QEvent::KeyPress, qtKey, modifiers);
+    QKeyEvent press(QEvent::KeyPress, qtKey, modifiers, scanCode, 0, 0);
     QCoreApplication::sendEvent(form.widget(), &press);
     if (!form.widget())
         return; // the key closed the window
-    QKeyEvent release(QEvent::KeyRelease, qtKey, modifiers);
+    QKeyEvent release(QEvent::KeyRelease, qtKey, modifiers, scanCode, 0, 0);
     QCoreApplication::sendEvent(form.widget(), &release);
 }
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <Qt>
+#include <QtGlobal>
 
 namespace platform {
 
@@ -12,8 +13,9 @@ class Label;
 // What a player does to the program, sent through the same Qt events the
 // window system sends, for tests.
 namespace player {
-// Presses and releases a key in the window (Qt key, e.g. Qt::Key_Up).
-void pressKey(Form &form, int qtKey, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+// Presses and releases a key in the window (Qt key, e.g. Qt::Key_Up), with
+// the native scan code of its place on the keyboard, where it matters.
+void pressKey(Form &form, int qtKey, Qt::KeyboardModifiers modifiers = Qt::NoModifier, quint32 scanCode = 0);
 // Clicks the middle of a label.
 void click(Label &label);
 // Clicks a point of the window, in logical pixels.

@@ -8,7 +8,6 @@
 
 #include <QFile>
 
-#include <algorithm>
 #include <QSaveFile>
 
 namespace platform {
@@ -35,15 +34,7 @@ void RichTextBox::setText(const QString &text)
 void RichTextBox::LoadFile(const QString &path)
 {
     ensureLoaded();
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        raiseFileError(path);
-    // Read one byte past what the file says it holds, and never past the
-    // limit: an oversized file is told apart without reading all of it, and a
-    // small one costs no more than its size.
-    const QByteArray bytes = file.read(std::min<qint64>(file.size(), rtf::maxDocumentSize) + 1);
-    if (file.error() != QFileDevice::NoError)
-        raiseFileError(path);
+    const QByteArray bytes = readSmallFile(path, rtf::maxDocumentSize);
     const std::optional<QString> text = bytes.size() > rtf::maxDocumentSize ? std::nullopt : rtf::read(bytes);
     if (!text)
         throw RuntimeError(errors::InvalidFileFormat, QStringLiteral("Invalid file format"));

@@ -8,15 +8,15 @@ namespace scores {
 
 bool enterHighScore(const HighScoreStep &step, qint32 score)
 {
+    // Another copy of the game may have saved since this one started.
+    loadTable(step.table, step.boxes, step.folder);
     if (!step.table.qualifies(score))
         return false;
-    const int rank = step.table.rankFor(score);
     // The title's spelling is the one players have always seen.
     step.playerName = step.dialogs.InputBox(QStringLiteral("Please enter your name for entry on the high score table."),
                                             QStringLiteral("You have acheived a high score"), step.playerName);
-    step.table.insert(rank, score, step.playerName);
-    saveTable(step.table, step.boxes, step.folder, step.fault);
-    return true;
+    // The name box holds no lock: the table is read again under the save's.
+    return saveEntry(step.table, step.boxes, step.folder, score, step.playerName, step.fault);
 }
 
 } // namespace scores

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "scorefiles.h"
 
+#include "platform/folderlock.h"
 #include "platform/richtextbox.h"
 #include "platform/runtimeerror.h"
 
@@ -25,7 +26,20 @@ QString nameFilePath(const QString &folder, int rank)
     return folder + QStringLiteral("/name%1.dat").arg(rank);
 }
 
-bool loadTable(HighScoreTable &table, const TableBoxes &boxes, const QString &folder)
+namespace {
+
+QStringList fileNames()
+{
+    QStringList names;
+    for (int rank = 1; rank <= tableSize; ++rank)
+        names << QStringLiteral("score%1.dat").arg(rank);
+    for (int rank = 1; rank <= tableSize; ++rank)
+        names << QStringLiteral("name%1.dat").arg(rank);
+    return names;
+}
+
+// loadTable and saveTable without the lock, for callers that hold it.
+bool readTable(HighScoreTable &table, const TableBoxes &boxes, const QString &folder)
 {
     Entries loaded;
     try {
@@ -52,15 +66,15 @@ bool loadTable(HighScoreTable &table, const TableBoxes &boxes, const QString &fo
     return true;
 }
 
-bool saveTable(const HighScoreTable &table, const TableBoxes &boxes, const QString &folder,
-               const platform::WriteFault &fault)
+bool writeTable(const HighScoreTable &table, const TableBoxes &boxes, const QString &folder,
+                const platform::WriteFault &fault)
 {
     try {
         for (std::size_t k = 0; k < std::size_t(tableSize); ++k) {
             boxes.scores[k]->setText(scoreText(table.entries()[k].score));
             boxes.names[k]->setText(table.entries()[k].name);
         }
-        platform::FileSet files(fault);
+        platform::FileSet files(folder, fault);
         for (int rank = 1; rank <= tableSize; ++rank)
             boxes.scores[std::size_t(rank - 1)]->SaveFile(scoreFilePath(folder, rank), files);
         for (int rank = 1; rank <= tableSize; ++rank)
@@ -69,6 +83,36 @@ bool saveTable(const HighScoreTable &table, const TableBoxes &boxes, const QStri
     } catch (const platform::RuntimeError &) {
         return false;
     }
+    return true;
+}
+
+} // namespace
+
+bool loadTable(HighScoreTable &table, const TableBoxes &boxes, const QString &folder)
+{
+    const platform::FolderLock lock(folder, platform::FolderLock::Mode::Shared);
+    return lock.held() && readTable(table, boxes, folder);
+}
+
+bool saveTable(const HighScoreTable &table, const TableBoxes &boxes, const QString &folder,
+               const platform::WriteFault &fault)
+{
+    const platform::FolderLock lock(folder, platform::FolderLock::Mode::Exclusive);
+    return lock.held() && writeTable(table, boxes, folder, fault);
+}
+
+bool saveEntry(HighScoreTable &table, const TableBoxes &boxes, const QString &folder, qint32 score,
+               const QString &name, const platform::WriteFault &fault)
+{
+    const platform::FolderLock lock(folder, platform::FolderLock::Mode::Exclusive);
+    const bool fresh = lock.held() && readTable(table, boxes, folder);
+    if (!table.qualifies(score))
+        return false;
+    table.insert(table.rankFor(score), score, name);
+    // Files that did not load may still hold good entries for a person to
+    // recover: they are kept, or not replaced.
+    if (lock.held() && (fresh || platform::keepAside(folder, fileNames())))
+        writeTable(table, boxes, folder, fault);
     return true;
 }
 

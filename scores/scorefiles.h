@@ -34,20 +34,26 @@ QString nameFilePath(const QString &folder, int rank);
 // Loads the ten files of `folder` through `boxes` (the five score files, then
 // the five name files) and, only when every file loaded and every score file
 // holds a score, replaces the whole table with them. A failure is expected (no
-// folder yet, a file missing or damaged) and is not reported beyond the
-// result: the table then stays exactly as it was. Returns whether the table
-// was replaced.
+// folder yet, a file missing or damaged, another copy of the game saving for
+// longer than a few seconds) and is not reported beyond the result: the table
+// then stays exactly as it was. Returns whether the table was replaced.
 bool loadTable(HighScoreTable &table, const TableBoxes &boxes, const QString &folder);
 
 // Writes the whole table to the ten files of `folder` through `boxes`, as one
-// set: every file is first written in full beside its target, and only when
-// all ten are written and none of the targets is in the way (a folder where a
-// file should be) are they renamed into place, scores first. So a full disk,
-// a read-only folder or a file in the way leaves all ten old files exactly as
-// they were; only a rename failing after those checks leaves the files
-// renamed before it with the new table. Returns whether all ten were replaced.
-// `fault` lets tests refuse writes.
+// set (platform::FileSet): after a failure, a kill or a power cut at any
+// moment the folder holds either the whole old table or the whole new one.
+// Returns whether the new one is in place. `fault` lets tests refuse steps.
 bool saveTable(const HighScoreTable &table, const TableBoxes &boxes, const QString &folder,
                const platform::WriteFault &fault = {});
+
+// Enters `score` under `name` into the table as the files hold it at this
+// moment, so that an entry another copy of the game saved meanwhile is kept,
+// and saves the result; all under the folder's lock. A set that cannot be
+// read is first kept aside (platform::keepAside), never destroyed. When the
+// files cannot be read or locked, the entry goes into the table in memory.
+// Returns whether the score entered the table: it may no longer beat the
+// fifth entry of the fresher one.
+bool saveEntry(HighScoreTable &table, const TableBoxes &boxes, const QString &folder, qint32 score,
+               const QString &name, const platform::WriteFault &fault = {});
 
 } // namespace scores

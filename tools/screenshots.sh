@@ -5,7 +5,9 @@
 # Takes the README's screenshots of the real program in a private X server:
 #   tools/screenshots.sh build/quillway docs
 set -euo pipefail
+export E2E_SCREEN=1280x1024x24 # room for the game window at scale 2
 source "$(dirname "$0")/../tests/e2e/xsession.sh"
+source "$(dirname "$0")/../tests/e2e/player.sh"
 game=$(realpath "$1")
 out=$(realpath "$2")
 
@@ -20,16 +22,27 @@ shoot "$menu" "$out/menu-hedgehogs.png"
 sleep 0.5 # then the cars
 shoot "$menu" "$out/menu-cars.png"
 
-click_in "$menu" 152 204 # Rules
+click_rules "$menu"
 rules=$(window_named "Quillway - Rules") || fail "no rules window"
 sleep 3.3 # the chase well into the window
 shoot "$rules" "$out/rules.png"
 
-click_in "$menu" 152 140 # New Game
-game_window=$(window_named "Quillway - Game.*") || fail "no game window"
-xdotool windowactivate --sync "$game_window" 2>/dev/null || true
-sleep 2
-xdotool key Up Up
-sleep 0.4
-shoot "$game_window" "$out/game.png"
-kill "$game_pid"
+# A game two seconds in, the hedgehog two rows up; then the program ends.
+shoot_game() { # menu window, file
+    click_new_game "$1"
+    game_window=$(window_named "Quillway - Game.*") || fail "no game window"
+    xdotool windowactivate --sync "$game_window" 2>/dev/null || true
+    sleep 2
+    xdotool key Up Up
+    sleep 0.4
+    shoot "$game_window" "$2"
+    kill "$game_pid"
+    wait "$game_pid" 2>/dev/null || true
+}
+shoot_game "$menu" "$out/game.png"
+
+# The game again at a display scale of 2, as on most laptops now.
+export QT_SCALE_FACTOR=2
+start_game "$game"
+menu=$(window_named "Quillway - Main Menu") || fail "no main menu at scale 2"
+shoot_game "$menu" "$out/game-scale2.png"

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Quillway developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "assets.h"
+#include "platform/pictures.h"
 
 #include <QFile>
 #include <QImage>
@@ -27,6 +28,7 @@ private slots:
     void lampsAtLeadingEnd_data();
     void lampsAtLeadingEnd();
     void orangeCarNarrowsToTheRight();
+    void iconImages_data();
     void iconImages();
     void iconArrowsPointOppositeWays();
     void desktopIcons_data();
@@ -77,15 +79,23 @@ void tst_pictures::bitmapFormat_data()
     QTest::addColumn<QString>("path");
     QTest::addColumn<int>("width");
     QTest::addColumn<int>("height");
-    QTest::newRow("bar") << assets::bar << 483 << 12;
-    QTest::newRow("red car") << assets::redCar << 74 << 28;
-    QTest::newRow("blue car") << assets::blueCar << 74 << 28;
-    QTest::newRow("orange car") << assets::orangeCar << 74 << 28;
-    QTest::newRow("lorry") << assets::lorry << 114 << 28;
-    QTest::newRow("hedgehog") << assets::hog << 66 << 76;
-    QTest::newRow("squashed hedgehog") << assets::hogDead << 95 << 104;
-    QTest::newRow("side-view car") << assets::sideCar << 96 << 48;
-    QTest::newRow("side-view hedgehog") << assets::sideHog << 62 << 48;
+    const struct {
+        const char *name;
+        const char *path;
+        int width, height;
+    } pictures[] = {
+        {"bar", assets::bar, 483, 12},          {"red car", assets::redCar, 74, 28},
+        {"blue car", assets::blueCar, 74, 28},  {"orange car", assets::orangeCar, 74, 28},
+        {"lorry", assets::lorry, 114, 28},      {"hedgehog", assets::hog, 66, 76},
+        {"squashed hedgehog", assets::hogDead, 95, 104},
+        {"side-view car", assets::sideCar, 96, 48}, {"side-view hedgehog", assets::sideHog, 62, 48},
+    };
+    // The high-resolution drawings have exactly 2 and 3 times the pixels each way.
+    for (int scale = 1; scale <= platform::pictures::largestScale; ++scale)
+        for (const auto &p : pictures)
+            QTest::addRow("%s at %dx", p.name, scale)
+                << platform::pictures::atScale(QString::fromLatin1(p.path), scale) << p.width * scale
+                << p.height * scale;
 }
 
 // Read from the resources: a 24-bit BI_RGB bitmap, rows bottom-up and padded.
@@ -116,14 +126,20 @@ void tst_pictures::borderIsBackground_data()
 {
     QTest::addColumn<QString>("path");
     QTest::addColumn<QRgb>("background");
-    QTest::newRow("red car") << assets::redCar << fieldGrey;
-    QTest::newRow("blue car") << assets::blueCar << fieldGrey;
-    QTest::newRow("orange car") << assets::orangeCar << fieldGrey;
-    QTest::newRow("lorry") << assets::lorry << fieldGrey;
-    QTest::newRow("hedgehog") << assets::hog << fieldGrey;
-    QTest::newRow("squashed hedgehog") << assets::hogDead << fieldGrey;
-    QTest::newRow("side-view car") << assets::sideCar << faceGrey;
-    QTest::newRow("side-view hedgehog") << assets::sideHog << faceGrey;
+    const struct {
+        const char *name;
+        const char *path;
+        QRgb background;
+    } pictures[] = {
+        {"red car", assets::redCar, fieldGrey},   {"blue car", assets::blueCar, fieldGrey},
+        {"orange car", assets::orangeCar, fieldGrey}, {"lorry", assets::lorry, fieldGrey},
+        {"hedgehog", assets::hog, fieldGrey},     {"squashed hedgehog", assets::hogDead, fieldGrey},
+        {"side-view car", assets::sideCar, faceGrey}, {"side-view hedgehog", assets::sideHog, faceGrey},
+    };
+    for (int scale = 1; scale <= platform::pictures::largestScale; ++scale)
+        for (const auto &p : pictures)
+            QTest::addRow("%s at %dx", p.name, scale)
+                << platform::pictures::atScale(QString::fromLatin1(p.path), scale) << p.background;
 }
 
 // The figure must not touch the edge, or a strip of it would look cut off
@@ -336,14 +352,27 @@ static QList<IconImage> readIcon(const QByteArray &b, QString *error)
     return images;
 }
 
+void tst_pictures::iconImages_data()
+{
+    QTest::addColumn<int>("scale");
+    for (int scale = 1; scale <= platform::pictures::largestScale; ++scale)
+        QTest::addRow("at %dx", scale) << scale;
+}
+
 void tst_pictures::iconImages()
 {
+    QFETCH(int, scale);
     QString error;
-    const QList<IconImage> images = readIcon(readAll(assets::icon), &error);
+    const QList<IconImage> images =
+        readIcon(readAll(platform::pictures::atScale(QString::fromLatin1(assets::icon), scale)), &error);
     QVERIFY2(error.isEmpty(), qPrintable(error));
     QCOMPARE(images.size(), 2);
-    QCOMPARE(images[0].size, 32);
-    QCOMPARE(images[1].size, 16);
+    QCOMPARE(images[0].size, 32 * scale);
+    QCOMPARE(images[1].size, 16 * scale);
+    // The windows' icon holds every size of every scale.
+    const QList<QSize> sizes = platform::pictures::icon(QString::fromLatin1(assets::icon)).availableSizes();
+    QVERIFY2(sizes.contains(QSize(32, 32) * scale) && sizes.contains(QSize(16, 16) * scale),
+             qPrintable(QStringLiteral("%1 sizes in the icon").arg(sizes.size())));
     for (const IconImage &image : images) {
         QVERIFY(image.pixels.contains(qRgb(128, 128, 128))); // road
         QVERIFY(image.pixels.contains(qRgb(255, 255, 0)));   // centre line
@@ -383,18 +412,22 @@ void tst_pictures::iconArrowsPointOppositeWays()
 void tst_pictures::desktopIcons_data()
 {
     QTest::addColumn<int>("size");
-    for (int size : {16, 32, 48, 64, 128, 256})
-        QTest::addRow("%d px", size) << size;
+    QTest::addColumn<int>("scale"); // the desktop's display scale: @2 folders
+    for (int scale : {1, 2})
+        for (int size : {16, 32, 48, 64, 128, 256})
+            QTest::addRow("%d px at scale %d", size, scale) << size << scale;
 }
 
 void tst_pictures::desktopIcons()
 {
     QFETCH(int, size);
-    const QString path = QStringLiteral(QUILLWAY_ASSETS_DIR "/icons/hicolor/%1x%1/apps/quillway.png")
-                             .arg(size);
+    QFETCH(int, scale);
+    const QString path = QStringLiteral(QUILLWAY_ASSETS_DIR "/icons/hicolor/%1x%1%2/apps/quillway.png")
+                             .arg(size)
+                             .arg(scale == 1 ? QString() : QStringLiteral("@%1").arg(scale));
     const QImage image(path);
     QVERIFY2(!image.isNull(), qPrintable(path));
-    QCOMPARE(image.size(), QSize(size, size));
+    QCOMPARE(image.size(), QSize(size, size) * scale);
 }
 
 QTEST_GUILESS_MAIN(tst_pictures)

@@ -5,10 +5,12 @@
 # What a player does in the program's windows, for the end-to-end tests;
 # sourced after xsession.sh.
 
-# The main menu's labels (their middles, in pixels).
-click_new_game() { click_in "$1" 152 140; }
-click_rules() { click_in "$1" 152 204; }
-click_quit() { click_in "$1" 152 268; }
+# The main menu's labels (their middles, in logical pixels; times
+# QT_SCALE_FACTOR on the screen).
+menu_click() { local s=${QT_SCALE_FACTOR:-1}; click_in "$1" $(($2 * s)) $(($3 * s)); }
+click_new_game() { menu_click "$1" 152 140; }
+click_rules() { menu_click "$1" 152 204; }
+click_quit() { menu_click "$1" 152 268; }
 
 # Answers the box with exactly this title (a pattern) by keys.
 answer() {

@@ -2,93 +2,207 @@
 # SPDX-FileCopyrightText: 2026 Quillway developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 #
-# On Wayland, under Weston's headless compositor with Qt's Wayland platform:
-# the game opens its main menu (title, fixed size, the desktop file's app id,
-# a drawn picture), prints nothing, stays up, and ends at SIGTERM as a
-# signalled process does, without harming the compositor.
+# End to end on Wayland: the real program under sway's headless compositor,
+# with Qt's Wayland platform and no X server, played as a player would with a
+# pointer and a keyboard: the menu, New Game, arrows seen on the screen,
+# pause and resume, a death in traffic, the close question answered No and
+# then Yes, Rules opened and closed, Quit answered Yes; status 0 and nothing
+# printed. Once at an output scale of 1 and once at 2.
 # Usage: wayland.sh path/to/quillway
 set -euo pipefail
 game=$1
+here=$(cd "$(dirname "$0")" && pwd)
+source "$here/ending.sh"
 
-tmp=$(mktemp -d)
-export HOME="$tmp/home"
+e2e_tmp=$(mktemp -d)
+export HOME="$e2e_tmp/home"
 export XDG_DATA_HOME="$HOME/.local/share"
-export XDG_RUNTIME_DIR="$tmp/run"
-export WAYLAND_DISPLAY=quillway-e2e # a socket in our own runtime folder
 export QT_QPA_PLATFORM=wayland
-unset DISPLAY
-mkdir -p "$HOME" "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
-weston_pid= game_pid=
+export LC_ALL=C.UTF-8
+unset DISPLAY WAYLAND_DISPLAY SWAYSOCK
+mkdir -p "$HOME"
+sway_pid= input_pid= game_pid=
 
-cleanup() {
+stop_session() {
     [ -n "$game_pid" ] && kill "$game_pid" 2>/dev/null
-    [ -n "$weston_pid" ] && kill "$weston_pid" 2>/dev/null
+    [ -n "$input_pid" ] && kill "$input_pid" 2>/dev/null
+    [ -n "$sway_pid" ] && kill "$sway_pid" 2>/dev/null
     wait 2>/dev/null || true
-    rm -rf "$tmp"
+    game_pid= input_pid= sway_pid=
 }
-trap cleanup EXIT
+trap 'stop_session; rm -rf "$e2e_tmp"' EXIT
 
 fail() {
-    echo "FAIL: $*"
-    echo "--- the game printed:"; cat "$tmp/out.log" 2>/dev/null
-    echo "--- weston's log:"; grep -v '\[proto\]' "$tmp/weston.log" | tail -n 20
+    echo "FAIL (output scale $scale): $*"
+    echo "--- the game printed:"; cat "$e2e_tmp/out.log" 2>/dev/null
+    echo "--- windows:"; swaymsg -t get_tree 2>/dev/null | grep '"name"' || true
+    echo "--- sway's log:"; tail -n 5 "$e2e_tmp/sway.log" 2>/dev/null
+    [ -n "${E2E_SHOTS:-}" ] && grim "$E2E_SHOTS/wayland-failure-$scale.png" 2>/dev/null
     exit 1
 }
 
-# The protocol scope logs every request the game makes of the compositor.
-weston --backend=headless-backend.so --socket="$WAYLAND_DISPLAY" --use-pixman \
-    --width=1024 --height=768 --idle-time=0 --debug \
-    --log="$tmp/weston.log" --logger-scopes=log,proto >/dev/null 2>&1 &
-weston_pid=$!
-for _ in $(seq 100); do
-    [ -S "$XDG_RUNTIME_DIR/$WAYLAND_DISPLAY" ] && break
-    sleep 0.1
-done
-[ -S "$XDG_RUNTIME_DIR/$WAYLAND_DISPLAY" ] || fail "weston did not start"
-
-"$game" >"$tmp/out.log" 2>&1 &
-game_pid=$!
-
-# The menu's window: its title, then (same toplevel) a fixed size and the app id.
-toplevel=
-for _ in $(seq 100); do
-    toplevel=$(sed -n 's/.* rq \(xdg_toplevel@[0-9]*\)\.set_title("Quillway - Main Menu")$/\1/p' "$tmp/weston.log" | head -n 1)
-    [ -n "$toplevel" ] && break
-    kill -0 "$game_pid" 2>/dev/null || fail "the game ended at start"
-    sleep 0.1
-done
-[ -n "$toplevel" ] || fail "no main menu"
-client=$(grep -m 1 -o "client 0x[0-9a-f]* rq $toplevel\.set_title" "$tmp/weston.log" | cut -d' ' -f2)
-request() { # the game's last request matching a pattern
-    grep "client $client rq $1" "$tmp/weston.log" | tail -n 1 || true
+# sway with one headless output at the given scale, and a virtual pointer and
+# keyboard plugged into its seat (without them it has no input devices). sway
+# refuses to run as root; as root it runs as the unprivileged user nobody,
+# in a runtime folder of its own that root's clients can still reach.
+start_session() {
+    export XDG_RUNTIME_DIR="$e2e_tmp/run-$1"
+    mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
+    cat >"$e2e_tmp/sway.conf" <<EOF
+xwayland disable
+output HEADLESS-1 resolution $((1280 * $1))x$((1024 * $1)) scale $1
+default_border normal
+EOF
+    local run_as=()
+    if [ "$(id -u)" -eq 0 ]; then
+        chmod 711 "$e2e_tmp"
+        chmod 644 "$e2e_tmp/sway.conf"
+        chown nobody: "$XDG_RUNTIME_DIR"
+        run_as=(setpriv --reuid=nobody --regid=nogroup --clear-groups)
+    fi
+    env -i PATH="$PATH" HOME="$e2e_tmp" XDG_RUNTIME_DIR="$XDG_RUNTIME_DIR" WLR_BACKENDS=headless \
+        WLR_RENDERER=pixman WLR_LIBINPUT_NO_DEVICES=1 \
+        "${run_as[@]}" sway -c "$e2e_tmp/sway.conf" >"$e2e_tmp/sway.log" 2>&1 &
+    sway_pid=$!
+    for _ in $(seq 100); do
+        SWAYSOCK=$(ls "$XDG_RUNTIME_DIR"/sway-ipc.*.sock 2>/dev/null) && swaymsg -t get_version >/dev/null 2>&1 && break
+        kill -0 "$sway_pid" 2>/dev/null || fail "sway ended: $(tail -n 3 "$e2e_tmp/sway.log")"
+        sleep 0.1
+    done
+    WAYLAND_DISPLAY=$(cd "$XDG_RUNTIME_DIR" && ls -d wayland-[0-9]* | grep -vm 1 '\.lock$') ||
+        fail "sway made no Wayland socket"
+    export SWAYSOCK WAYLAND_DISPLAY
+    python3 "$here/wlinput.py" >"$e2e_tmp/input.log" 2>&1 &
+    input_pid=$!
+    for _ in $(seq 100); do
+        grep -q '^ready$' "$e2e_tmp/input.log" && return 0
+        kill -0 "$input_pid" 2>/dev/null || break
+        sleep 0.1
+    done
+    fail "no virtual input devices: $(cat "$e2e_tmp/input.log")"
 }
-min=$(request "$toplevel\.set_min_size(" | sed 's/.*(\(.*\))$/\1/')
-max=$(request "$toplevel\.set_max_size(" | sed 's/.*(\(.*\))$/\1/')
-[ -n "$min" ] && [ "$min" = "$max" ] || fail "the menu's size is not fixed (min $min, max $max)"
-[ "$min" = "308, 302" ] || fail "the menu is $min, not 308, 302"
-[ -n "$(request "$toplevel\.set_app_id(\"org.quillway.Quillway\")")" ] || fail "the app id is not the desktop file's"
 
-# Up for a few seconds, with a picture on screen and nothing printed.
-sleep 3
-kill -0 "$game_pid" 2>/dev/null || fail "the game did not stay up"
-[ -n "$(request 'wl_surface@[0-9]*\.attach(wl_buffer@')" ] || fail "the game drew nothing"
-if [ -n "${E2E_SHOTS:-}" ]; then
-    (cd "$E2E_SHOTS" && weston-screenshooter && mv wayland-screenshot-*.png wayland-menu.png) || true
-fi
-[ -s "$tmp/out.log" ] && fail "the game printed something"
+# "x y width height focused app_id" of the game's first window whose title
+# matches the pattern (x and y of its content, in layout coordinates).
+find_window() {
+    swaymsg -t get_tree | python3 -c '
+import json, re, sys
+def walk(node):
+    if node.get("pid") and re.search(sys.argv[1], node.get("name") or ""):
+        r, w = node["rect"], node["window_rect"]
+        print(r["x"] + w["x"], r["y"] + w["y"], w["width"], w["height"], int(node["focused"]), node.get("app_id"))
+        sys.exit(0)
+    for child in node.get("nodes", []) + node.get("floating_nodes", []):
+        walk(child)
+walk(json.load(sys.stdin))
+sys.exit(1)' "$1"
+}
 
-# SIGTERM: the game ends within a second, by that signal (no crash, no
-# abort, no exit of its own), silently; the compositor runs on.
-kill -TERM "$game_pid"
-for _ in $(seq 10); do
-    kill -0 "$game_pid" 2>/dev/null || break
-    sleep 0.1
-done
-kill -0 "$game_pid" 2>/dev/null && fail "the game did not end at SIGTERM"
-status=0
-wait "$game_pid" || status=$?
-game_pid=
-[ "$status" -eq $((128 + 15)) ] || fail "ended with status $status, not by SIGTERM"
-[ -s "$tmp/out.log" ] && fail "the game printed something"
-kill -0 "$weston_pid" 2>/dev/null || fail "the compositor ended too"
+# Waits up to 10 s for a window whose title matches; prints find_window's line.
+window() {
+    for _ in $(seq 100); do
+        find_window "$1" && return 0
+        sleep 0.1
+    done
+    return 1
+}
+
+gone() {
+    for _ in $(seq 100); do
+        find_window "$1" >/dev/null || return 0
+        sleep 0.1
+    done
+    return 1
+}
+
+# Waits up to 10 s for the window to have the focus.
+focused() {
+    local line
+    for _ in $(seq 100); do
+        line=$(find_window "$1") && [ "$(cut -d' ' -f5 <<<"$line")" = 1 ] && return 0
+        sleep 0.1
+    done
+    return 1
+}
+
+# Clicks the point (x, y) of a window's content, given its find_window line.
+click() {
+    local wx wy
+    read -r wx wy _ <<<"$1"
+    swaymsg -q seat - cursor set $((wx + $2)) $((wy + $3))
+    swaymsg -q seat - cursor press button1
+    swaymsg -q seat - cursor release button1
+}
+
+close_window() {
+    swaymsg -q "[title=\"$1\"] kill"
+}
+
+# The number of colours in a part of the screen (layout coordinates).
+colours_at() {
+    grim -g "$1" "$e2e_tmp/part.png"
+    identify -format %k "$e2e_tmp/part.png"
+}
+
+play() {
+    scale=$1
+    start_session "$scale"
+    "$game" >"$e2e_tmp/out.log" 2>&1 &
+    game_pid=$!
+
+    local menu game_window gx gy hog
+    menu=$(window "^Quillway - Main Menu\$") || fail "no main menu"
+    [ "$(cut -d' ' -f3,4,6 <<<"$menu")" = "308 302 org.quillway.Quillway" ] ||
+        fail "the menu is not 308 x 302 with the desktop file's app id: $menu"
+    click "$menu" 152 140 # New Game
+    focused "^Quillway - Game - Score: -[0-9]+ - Lives: 3 - Level: 1\$" || fail "New Game: no game with the focus"
+    game_window=$(find_window "^Quillway - Game")
+    [ "$(cut -d' ' -f3,4 <<<"$game_window")" = "511 433" ] || fail "the game window is not 511 x 433: $game_window"
+
+    # Three steps left take the hedgehog off its start: seen on the screen.
+    read -r gx gy _ <<<"$game_window"
+    hog="$((gx + 224)),$((gy + 368)) 49x60"
+    [ "$(colours_at "$hog")" -gt 1 ] || fail "no hedgehog at its start"
+    wtype -k Left -k Left -k Left
+    for _ in $(seq 20); do [ "$(colours_at "$hog")" -eq 1 ] && break; sleep 0.1; done
+    [ "$(colours_at "$hog")" -eq 1 ] || fail "the arrows did not move the hedgehog"
+    [ -n "${E2E_SHOTS:-}" ] && grim "$E2E_SHOTS/wayland-game-$scale.png"
+
+    wtype p
+    window " - Paused\$" >/dev/null || fail "P did not pause"
+    wtype p
+    window "^Quillway - Game - Score: -[0-9]+ - Lives: 3 - Level: 1\$" >/dev/null || fail "P did not resume"
+
+    # Up into the red cars' lane, and stay there until one comes.
+    wtype -k Up
+    for _ in $(seq 10); do find_window " - Lives: 2 - " >/dev/null && break; sleep 1; done
+    find_window " - Lives: 2 - " >/dev/null || fail "no death in traffic"
+
+    close_window "^Quillway - Game"
+    focused "^Quit during a game\\?\$" || fail "no close question with the focus"
+    wtype -k Escape # No
+    gone "^Quit during a game\\?\$" || fail "the question stayed open"
+    find_window "^Quillway - Game - " >/dev/null || fail "the game window went after No"
+    close_window "^Quillway - Game"
+    focused "^Quit during a game\\?\$" || fail "no close question the second time"
+    wtype -k Return # Yes
+    gone "^Quillway - Game" || fail "the game window stayed after Yes"
+    focused "^Quillway - Main Menu\$" || fail "the menu is not active after leaving"
+
+    click "$menu" 152 204 # Rules
+    focused "^Quillway - Rules\$" || fail "no rules window with the focus"
+    close_window "^Quillway - Rules\$"
+    gone "^Quillway - Rules\$" || fail "the rules window stayed"
+    focused "^Quillway - Main Menu\$" || fail "the menu is not active after the rules"
+
+    click "$menu" 152 268 # Quit
+    focused "^Quit Quillway\\?\$" || fail "no quit question with the focus"
+    wtype -k Return # Yes
+    expect_exit 0
+    stop_session
+    echo "output scale $scale: played"
+}
+
+play 1
+play 2
 echo "PASS"

@@ -31,14 +31,15 @@ e2e_cleanup() {
 }
 trap e2e_cleanup EXIT
 
-# A private X server and openbox on it. Now and then, with several sessions
+# A private X server (screen size E2E_SCREEN, 1024x768 unless set) and
+# openbox on it. Now and then, with several sessions
 # starting side by side, openbox cannot open a display that has just
 # answered; a new server then does: up to three tries.
 start_x() {
     local fd display
     # -displayfd picks a free display number for us.
     exec {fd}<> <(:)
-    Xvfb -displayfd "$fd" -screen 0 1024x768x24 -nolisten tcp >"$e2e_tmp/xvfb.log" 2>&1 &
+    Xvfb -displayfd "$fd" -screen 0 "${E2E_SCREEN:-1024x768x24}" -nolisten tcp >"$e2e_tmp/xvfb.log" 2>&1 &
     xvfb_pid=$!
     read -r -t 20 display <&"$fd" || return 1
     export DISPLAY=":$display"
@@ -138,19 +139,6 @@ start_game() {
     game_pid=$!
 }
 
-# Waits for the game to end and checks its status and that it printed nothing.
-expect_exit() {
-    local status=0
-    for _ in $(seq 100); do
-        kill -0 "$game_pid" 2>/dev/null || break
-        sleep 0.1
-    done
-    kill -0 "$game_pid" 2>/dev/null && fail "the game did not end"
-    wait "$game_pid" || status=$?
-    game_pid=
-    [ "$status" -eq "$1" ] || fail "exit status $status, expected $1"
-    [ -s "$e2e_tmp/out.log" ] && fail "the game printed: $(cat "$e2e_tmp/out.log")"
-    return 0
-}
+source "$(dirname "${BASH_SOURCE[0]}")/ending.sh"
 
 wm_ready

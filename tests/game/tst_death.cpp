@@ -25,6 +25,8 @@ private slots:
     void reactivationMidSequenceTakesLifeOfNewGame();
     void gameOver_data();
     void gameOver();
+    void closedUnderGameOverBoxStaysClosed_data();
+    void closedUnderGameOverBoxStaysClosed();
     void secondHighScoreOffersNameTypedFirst();
     void withoutFolderScoresStayForTheRun();
 };
@@ -175,6 +177,43 @@ void TestDeath::gameOver()
         QVERIFY(g.Timer5.Enabled());
     }
     QVERIFY(!rig.app.hasEnded());
+    QCOMPARE(rig.boxes.unexpected(), 0);
+}
+
+void TestDeath::closedUnderGameOverBoxStaysClosed_data()
+{
+    QTest::addColumn<int>("boxesBeforeClose"); // the close comes while the last of these is open
+    QTest::newRow("closed under the name box") << 1;
+    QTest::newRow("closed under Play again?, answered Yes") << 2;
+}
+
+// A close the game window gets while its game-over boxes are open (a session
+// ending) must not leave a game running unseen behind a hidden window.
+void TestDeath::closedUnderGameOverBoxStaysClosed()
+{
+    QFETCH(int, boxesBeforeClose);
+
+    GameRig rig;
+    QuillwayGame &g = rig.game();
+    rig.lastLife(2950);
+    rig.boxes.acceptInputDefault(boxesBeforeClose == 1 ? 1000 : 0);
+    if (boxesBeforeClose == 2)
+        rig.boxes.answerMessage(platform::vbYes, 1000); // Play again?
+    rig.boxes.answerMessage(platform::vbYes);           // Quit during a game?
+    // Closes the game window once, while the box is open.
+    platform::Timer closer(&rig.menu, QStringLiteral("Closer"), 100, true, [&] {
+        if (rig.boxes.shown().size() == boxesBeforeClose && g.isLoaded())
+            g.closeRequested();
+    });
+    rig.menu.Load();
+    g.Timer6.setEnabled(true);
+    rig.clock.advance(30 * tick + 3000);
+
+    QCOMPARE(rig.boxes.shown().size(), boxesBeforeClose + 1);
+    QCOMPARE(rig.boxes.shown().last().title, QStringLiteral("Quit during a game?"));
+    QVERIFY(!g.isLoaded());
+    QCOMPARE(g.HighScores.entry(1).score, scores::Slot(2950));
+    QVERIFY(rig.menu.isVisible());
     QCOMPARE(rig.boxes.unexpected(), 0);
 }
 

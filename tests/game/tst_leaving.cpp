@@ -15,9 +15,12 @@ namespace player = platform::player;
 namespace {
 constexpr int deathMs = 30 * platform::Clock::resolutionMs;
 
+// The files a save writes: not the lock file, which every load may make.
 QStringList filesIn(const QString &folder)
 {
-    return QDir(folder).entryList(QDir::Files | QDir::Hidden);
+    QStringList files = QDir(folder).entryList(QDir::Files | QDir::Hidden);
+    files.removeOne(QStringLiteral(".lock"));
+    return files;
 }
 } // namespace
 

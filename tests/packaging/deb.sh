@@ -23,7 +23,8 @@ usr/share/doc/quillway/changelog.gz
 usr/share/doc/quillway/copyright"
 for size in 128 16 256 32 48 64; do
     expected+="
-usr/share/icons/hicolor/${size}x${size}/apps/org.quillway.Quillway.png"
+usr/share/icons/hicolor/${size}x${size}/apps/org.quillway.Quillway.png
+usr/share/icons/hicolor/${size}x${size}@2/apps/org.quillway.Quillway.png"
 done
 expected+="
 usr/share/man/man6/quillway-launcher.6.gz

@@ -2,9 +2,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "testwindow.h"
 
+#include "platform/pictures.h"
 #include "platform/player.h"
 
 #include <QImage>
+#include <QPainter>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QWidget>
@@ -24,6 +26,8 @@ private slots:
     void windowPictureAndLabels();
     void textStaysInsideItsInk_data();
     void textStaysInsideItsInk();
+    void displayScale_data();
+    void displayScale();
 
 private:
     QTemporaryDir m_dir;
@@ -38,13 +42,14 @@ const QRgb green = qRgb(0, 255, 0);
 const QRgb yellow = qRgb(255, 255, 0);
 const QRgb grey = qRgb(128, 128, 128);
 
-// Two colours side by side, two pixels each, two rows high.
-QString writePicture(const QString &path, QRgb left, QRgb right)
+// Two colours side by side, two pixels each, two rows high; `scale` times
+// as many pixels each way for a high-resolution drawing.
+QString writePicture(const QString &path, QRgb left, QRgb right, int scale = 1)
 {
-    QImage image(4, 2, QImage::Format_RGB888);
-    for (int y = 0; y < 2; ++y) {
-        for (int x = 0; x < 4; ++x)
-            image.setPixel(x, y, x < 2 ? left : right);
+    QImage image(4 * scale, 2 * scale, QImage::Format_RGB888);
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x)
+            image.setPixel(x, y, x < image.width() / 2 ? left : right);
     }
     image.save(path, "BMP");
     return path;
@@ -56,6 +61,10 @@ void TestDrawing::initTestCase()
     QVERIFY(m_dir.isValid());
     m_back = writePicture(m_dir.filePath(QStringLiteral("back.bmp")), red, blue);
     m_front = writePicture(m_dir.filePath(QStringLiteral("front.bmp")), green, yellow);
+    // Each drawing of "scaled" in colours of its own, to tell which one was drawn.
+    writePicture(m_dir.filePath(QStringLiteral("scaled.bmp")), red, red);
+    writePicture(m_dir.filePath(QStringLiteral("scaled@2x.bmp")), green, blue, 2);
+    writePicture(m_dir.filePath(QStringLiteral("scaled@3x.bmp")), yellow, yellow, 3);
 }
 
 using Change = std::function<void(TestWindow &)>;
@@ -208,6 +217,50 @@ void TestDrawing::textStaysInsideItsInk()
         }
     }
     QVERIFY(painted > 0);
+}
+
+void TestDrawing::displayScale_data()
+{
+    // The 4x2 picture in a 40x20 area at (10,10): stretched over it, or at its
+    // own size from its corner. The device rectangle rounds each product.
+    QTest::addColumn<qreal>("ratio");
+    QTest::addColumn<bool>("stretch");
+    QTest::addColumn<QRect>("device");
+    QTest::addColumn<QRgb>("leftColour"); // tells the drawing used
+    QTest::newRow("1: stretched") << 1.0 << true << QRect(10, 10, 40, 20) << red;
+    QTest::newRow("1: own size") << 1.0 << false << QRect(10, 10, 4, 2) << red;
+    QTest::newRow("1.25: stretched, 2x shrunk") << 1.25 << true << QRect(13, 13, 50, 25) << green;
+    QTest::newRow("1.25: own size, 2x shrunk") << 1.25 << false << QRect(13, 13, 5, 3) << green;
+    QTest::newRow("1.5: stretched, 2x shrunk") << 1.5 << true << QRect(15, 15, 60, 30) << green;
+    QTest::newRow("1.5: own size, 2x shrunk") << 1.5 << false << QRect(15, 15, 6, 3) << green;
+    QTest::newRow("2: stretched, 2x") << 2.0 << true << QRect(20, 20, 80, 40) << green;
+    QTest::newRow("2: own size, 2x as it is") << 2.0 << false << QRect(20, 20, 8, 4) << green;
+    QTest::newRow("3: stretched, 3x") << 3.0 << true << QRect(30, 30, 120, 60) << yellow;
+    QTest::newRow("3: own size, 3x as it is") << 3.0 << false << QRect(30, 30, 12, 6) << yellow;
+    QTest::newRow("4: the finest there is, 3x") << 4.0 << false << QRect(40, 40, 16, 8) << yellow;
+}
+
+void TestDrawing::displayScale()
+{
+    QFETCH(qreal, ratio);
+    QFETCH(bool, stretch);
+    QFETCH(QRect, device);
+    QFETCH(QRgb, leftColour);
+    const QRect area(10, 10, 40, 20);
+    QImage screen(QSize(60, 40) * ratio, QImage::Format_RGB32);
+    screen.setDevicePixelRatio(ratio);
+    screen.fill(grey);
+    QPainter painter(&screen);
+    pictures::draw(painter, m_dir.filePath(QStringLiteral("scaled.bmp")), area, stretch, ratio);
+    painter.end();
+
+    QCOMPARE(pictures::place(QSize(4, 2), area, stretch, ratio).device, device);
+    // Painted exactly over the device rectangle, and from the drawing that suits the ratio.
+    auto at = [&](QPoint p) { return screen.pixel(p) | 0xff000000u; };
+    QCOMPARE(at(device.topLeft() + QPoint(0, device.height() / 2)), leftColour);
+    QVERIFY(at(device.bottomRight()) != grey);
+    QCOMPARE(at(device.topLeft() - QPoint(1, 1)), grey);
+    QCOMPARE(at(device.bottomRight() + QPoint(1, 1)), grey);
 }
 
 QTEST_MAIN(TestDrawing)

@@ -24,6 +24,8 @@ private slots:
     void activation();
     void keys_data();
     void keys();
+    void keysFromLayouts_data();
+    void keysFromLayouts();
     void closeBox_data();
     void closeBox();
     void endStopsEverything();
@@ -161,17 +163,54 @@ void TestWindows::keys_data()
     QTest::newRow("a letter of another alphabet") << int(Qt::Key_Adiaeresis) << 0 << "KeyDown 223 0";
 }
 
+// The last handler a shown window ran after a key press.
+static QString lastHandlerAfterKey(int qtKey, Qt::KeyboardModifiers modifiers, quint32 scanCode = 0)
+{
+    TestProgram program;
+    TestWindow window(program.app, QStringLiteral("W"));
+    program.app.add(window);
+    program.app.dispatch([&] { window.Show(); });
+    player::pressKey(window, qtKey, modifiers, scanCode);
+    return window.log.last();
+}
+
 void TestWindows::keys()
 {
     QFETCH(int, qtKey);
     QFETCH(int, modifiers);
     QFETCH(QString, delivered);
-    TestProgram program;
-    TestWindow window(program.app, QStringLiteral("W"));
-    program.app.add(window);
-    program.app.dispatch([&] { window.Show(); });
-    player::pressKey(window, qtKey, Qt::KeyboardModifiers(modifiers));
-    QCOMPARE(window.log.last(), delivered);
+    QCOMPARE(lastHandlerAfterKey(qtKey, Qt::KeyboardModifiers(modifiers)), delivered);
+}
+
+// Keys whose character has no code of its own are told by their place (the
+// X keycode); a key with a code keeps it, wherever it lies.
+void TestWindows::keysFromLayouts_data()
+{
+    QTest::addColumn<int>("qtKey");
+    QTest::addColumn<int>("scanCode");
+    QTest::addColumn<QString>("delivered");
+
+    constexpr int placeOfP = 33;
+    QTest::newRow("Russian: з in P's place pauses") << 0x417 << placeOfP << "KeyDown 80 0";
+    QTest::newRow("Greek: π in P's place") << 0x3a0 << placeOfP << "KeyDown 80 0";
+    QTest::newRow("Hebrew: פ in P's place") << 0x5e4 << placeOfP << "KeyDown 80 0";
+    QTest::newRow("Russian: first letter of the row") << 0x419 << 24 << "KeyDown 81 0";
+    QTest::newRow("Russian: ю in the full stop's place") << 0x42e << 60 << "KeyDown 190 0";
+    QTest::newRow("German: Z in Y's place keeps Z") << int(Qt::Key_Z) << 29 << "KeyDown 90 0";
+    QTest::newRow("German: ü keeps its code") << int(Qt::Key_Udiaeresis) << 34 << "KeyDown 223 0";
+    QTest::newRow("dead circumflex in the grave key's place") << int(Qt::Key_Dead_Circumflex) << 49 << "KeyDown 192 0";
+    QTest::newRow("dead acute beside left Shift") << int(Qt::Key_Dead_Acute) << 94 << "KeyDown 226 0";
+    QTest::newRow("Compose on the menu key") << int(Qt::Key_Multi_key) << 135 << "KeyDown 93 0";
+    QTest::newRow("a key of no known place still reaches the game") << int(Qt::Key_unknown) << 200 << "KeyDown 255 0";
+    QTest::newRow("without a place, nothing: only a keyboard has places") << 0x417 << 0 << "Form_Activate";
+}
+
+void TestWindows::keysFromLayouts()
+{
+    QFETCH(int, qtKey);
+    QFETCH(int, scanCode);
+    QFETCH(QString, delivered);
+    QCOMPARE(lastHandlerAfterKey(qtKey, Qt::NoModifier, quint32(scanCode)), delivered);
 }
 
 void TestWindows::closeBox_data()

@@ -5,6 +5,7 @@
 #include "boxeswindow.h"
 
 #include "platform/app.h"
+#include "platform/folderlock.h"
 #include "platform/manualclock.h"
 #include "platform/rtf.h"
 #include "platform/scripteddialogs.h"
@@ -15,6 +16,10 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 using scores::Slot;
 
@@ -59,6 +64,36 @@ QString filePath(const QString &folder, const QString &fileName)
     return QDir(folder).filePath(fileName);
 }
 
+QByteArray readBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(none)");
+}
+
+// Everything in the folder, hidden names included, sorted.
+QStringList folderEntries(const QString &folder)
+{
+    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
+}
+
+// What a folder holds after a save that went well: the ten files and the lock.
+QStringList tenFilesAndLock()
+{
+    QStringList names{QStringLiteral(".lock")};
+    for (int rank = 1; rank <= scores::tableSize; ++rank)
+        names << QStringLiteral("name%1.dat").arg(rank) << QStringLiteral("score%1.dat").arg(rank);
+    names.sort();
+    return names;
+}
+
+scores::HighScoreTable tableWith(qint32 score, const QString &name)
+{
+    scores::HighScoreTable table;
+    table.replaceAll(firstEntries());
+    table.insert(table.rankFor(score), score, name);
+    return table;
+}
+
 } // namespace
 
 // Loading the high-score table from its ten files: all or nothing.
@@ -78,6 +113,11 @@ private slots:
     void savedTableLoadsBack();
     void failedSaveKeepsEveryOldFile_data();
     void failedSaveKeepsEveryOldFile();
+    void interruptedSaveLeavesOneWholeTable_data();
+    void interruptedSaveLeavesOneWholeTable();
+    void secondCopyNeverSeesHalfASave();
+    void unreadableSetIsKeptAside_data();
+    void unreadableSetIsKeptAside();
 };
 
 void TestScoreFiles::loadsWholeTable()
@@ -114,9 +154,12 @@ void TestScoreFiles::unusualValuesLoad()
 void TestScoreFiles::failedLoadKeepsTable_data()
 {
     QTest::addColumn<QString>("fileName"); // empty: the whole folder is gone
-    QTest::addColumn<QByteArray>("contents"); // empty: the file is removed
+    QTest::addColumn<QByteArray>("contents"); // empty: the file is removed; "<fifo>", "<device>": such a node
 
     QTest::newRow("no folder") << QString() << QByteArray();
+    // Neither waits for a writer nor reads without end: a hang is the test's time-out.
+    QTest::newRow("score2.dat a FIFO nobody writes to") << "score2.dat" << QByteArray("<fifo>");
+    QTest::newRow("name4.dat a link to an endless device") << "name4.dat" << QByteArray("<device>");
     for (int rank = 1; rank <= scores::tableSize; ++rank) {
         QTest::addRow("score%d.dat missing", rank) << QStringLiteral("score%1.dat").arg(rank) << QByteArray();
         QTest::addRow("name%d.dat missing", rank) << QStringLiteral("name%1.dat").arg(rank) << QByteArray();
@@ -149,10 +192,15 @@ void TestScoreFiles::failedLoadKeepsTable()
     QString folder = dir.path();
     if (fileName.isEmpty())
         folder = filePath(dir.path(), QStringLiteral("nowhere"));
-    else if (contents.isNull())
+    else if (contents.isNull() || contents.startsWith('<'))
         QVERIFY(QFile::remove(filePath(folder, fileName)));
     else
         writeFile(filePath(folder, fileName), contents);
+    const QByteArray node = QFile::encodeName(filePath(folder, fileName));
+    if (contents == "<fifo>")
+        QCOMPARE(::mkfifo(node.constData(), 0644), 0);
+    if (contents == "<device>")
+        QCOMPARE(::symlink("/dev/zero", node.constData()), 0);
 
     QVERIFY(!scores::loadTable(table, rig.window.boxes, folder));
     QCOMPARE(table.entries(), firstEntries());
@@ -280,7 +328,9 @@ void TestScoreFiles::failedSaveKeepsEveryOldFile()
         QVERIFY(QDir(dir.path()).mkdir(inTheWay));
     }
     const QString folder = noFolder ? filePath(dir.path(), QStringLiteral("nowhere")) : dir.path();
-    const platform::WriteFault fault = [&](const QString &path) { return QFileInfo(path).fileName() == refused; };
+    const platform::WriteFault fault = [&](platform::SaveStep step, const QString &path) {
+        return step == platform::SaveStep::Write && QFileInfo(path).fileName() == refused;
+    };
 
     Rig rig;
     scores::HighScoreTable table;
@@ -301,9 +351,172 @@ void TestScoreFiles::failedSaveKeepsEveryOldFile()
         QCOMPARE(platform::rtf::read(file.readAll()), std::optional<QString>(oldTexts.at(i)));
     }
     QStringList left = QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+    if (!noFolder)
+        expected << QStringLiteral(".lock");
     expected.sort();
     left.sort();
     QCOMPARE(left, expected);
+}
+
+void TestScoreFiles::interruptedSaveLeavesOneWholeTable_data()
+{
+    QTest::addColumn<bool>("killed"); // the process ends at the step; else the step fails
+    QTest::newRow("killed before each step") << true;
+    QTest::newRow("each step refused") << false;
+}
+
+// Whatever step a save stops at, a load then finds the whole old table or the
+// whole new one, and the next save leaves nothing of the first behind: not
+// its leftovers, nor an older game's, and it writes through no planted link.
+void TestScoreFiles::interruptedSaveLeavesOneWholeTable()
+{
+    QFETCH(bool, killed);
+    Rig rig;
+    rig.window.Load(); // not in a child process
+    QTemporaryDir elsewhere;
+    const QString victim = filePath(elsewhere.path(), QStringLiteral("victim"));
+    writeFile(victim, "precious");
+    const scores::HighScoreTable newTable = tableWith(9000, QStringLiteral("Zed"));
+    for (int stopAt = 0, stopped = true; stopped; ++stopAt) {
+        QTemporaryDir dir;
+        writeTable(dir.path(), firstScores, firstNames);
+        QVERIFY(QFile::link(victim, filePath(dir.path(), QStringLiteral(".score1.dat.new"))));
+        writeFile(filePath(dir.path(), QStringLiteral(".name2.dat.4242.new")), "left by an older game");
+        int steps = 0;
+        const platform::WriteFault fault = [&](platform::SaveStep step, const QString &) {
+            if (steps++ != stopAt)
+                return false;
+            if (killed)
+                ::_exit(step >= platform::SaveStep::Rename ? 11 : 10);
+            return true;
+        };
+        bool saved = false;
+        if (killed) {
+            const pid_t child = ::fork();
+            if (child == 0)
+                ::_exit(scores::saveTable(newTable, rig.window.boxes, dir.path(), fault) ? 1 : 2);
+            int status = 0;
+            QCOMPARE(::waitpid(child, &status, 0), child);
+            QVERIFY(WIFEXITED(status));
+            // Killed once its renames began, the save is finished by the load.
+            saved = WEXITSTATUS(status) == 1 || WEXITSTATUS(status) == 11;
+            stopped = WEXITSTATUS(status) >= 10;
+        } else {
+            saved = scores::saveTable(newTable, rig.window.boxes, dir.path(), fault);
+            stopped = steps > stopAt;
+        }
+        const QByteArray where = "stopped before step " + QByteArray::number(stopAt);
+
+        scores::HighScoreTable loaded;
+        QVERIFY2(scores::loadTable(loaded, rig.window.boxes, dir.path()), where);
+        QVERIFY2(loaded.entries() == (saved ? newTable.entries() : firstEntries()), where);
+        QVERIFY2(scores::saveTable(tableWith(7000, QStringLiteral("Next")), rig.window.boxes, dir.path()), where);
+        QVERIFY2(folderEntries(dir.path()) == tenFilesAndLock(), where + ": " + folderEntries(dir.path()).join(' ').toUtf8());
+        QCOMPARE(readBytes(victim), QByteArray("precious"));
+    }
+}
+
+// Two copies of the game on one folder: one saving slowly, the other loading
+// and then entering its own score meanwhile; then one stuck with the lock.
+void TestScoreFiles::secondCopyNeverSeesHalfASave()
+{
+    QTemporaryDir dir;
+    writeTable(dir.path(), firstScores, firstNames);
+    Rig rig;
+    rig.window.Load();
+    scores::HighScoreTable stale;
+    QVERIFY(scores::loadTable(stale, rig.window.boxes, dir.path()));
+    int ready[2];
+    QCOMPARE(::pipe(ready), 0);
+
+    const pid_t child = ::fork();
+    if (child == 0) {
+        // Tells the other copy when its renames begin, and takes its time.
+        const platform::WriteFault slow = [&](platform::SaveStep step, const QString &) {
+            if (step == platform::SaveStep::Rename) {
+                if (ready[1] >= 0 && ::write(ready[1], "r", 1) == 1)
+                    ready[1] = -1;
+                ::usleep(30000);
+            }
+            return false;
+        };
+        scores::HighScoreTable table = stale;
+        ::_exit(scores::saveEntry(table, rig.window.boxes, dir.path(), 9000, QStringLiteral("Kid"), slow) ? 0 : 1);
+    }
+    char byte = 0;
+    QCOMPARE(::read(ready[0], &byte, 1), 1);
+
+    scores::HighScoreTable during;
+    QVERIFY(scores::loadTable(during, rig.window.boxes, dir.path()));
+    QCOMPARE(during.entries(), tableWith(9000, QStringLiteral("Kid")).entries());
+    QVERIFY(scores::saveEntry(stale, rig.window.boxes, dir.path(), 8000, QStringLiteral("Mum")));
+    int status = 0;
+    QCOMPARE(::waitpid(child, &status, 0), child);
+    QCOMPARE(status, 0);
+
+    scores::HighScoreTable both = tableWith(9000, QStringLiteral("Kid"));
+    both.insert(2, 8000, QStringLiteral("Mum"));
+    scores::HighScoreTable loaded;
+    QVERIFY(scores::loadTable(loaded, rig.window.boxes, dir.path()));
+    QCOMPARE(loaded.entries(), both.entries());
+    QCOMPARE(stale.entries(), both.entries());
+    // A score the fresher table no longer lets in is not entered.
+    scores::HighScoreTable older;
+    older.replaceAll(firstEntries());
+    QVERIFY(!scores::saveEntry(older, rig.window.boxes, dir.path(), 1500, QStringLiteral("Late")));
+    QCOMPARE(older.entries(), both.entries());
+    ::close(ready[0]);
+    ::close(ready[1]);
+
+    // A copy that holds the lock and never lets go costs the save, not the
+    // game: the entry stays in memory and the files are untouched.
+    const QByteArray before = readBytes(scores::scoreFilePath(dir.path(), 1));
+    const platform::FolderLock stuck(dir.path(), platform::FolderLock::Mode::Exclusive);
+    QVERIFY(stuck.held());
+    QVERIFY(scores::saveEntry(older, rig.window.boxes, dir.path(), 9500, QStringLiteral("Max")));
+    QCOMPARE(older.entry(1), (scores::Entry{9500, QStringLiteral("Max")}));
+    QCOMPARE(readBytes(scores::scoreFilePath(dir.path(), 1)), before);
+}
+
+void TestScoreFiles::unreadableSetIsKeptAside_data()
+{
+    QTest::addColumn<QString>("fileName");
+    QTest::addColumn<QByteArray>("contents"); // null: the file is removed
+
+    QTest::newRow("name3.dat cut short") << "name3.dat" << platform::rtf::write("Cy").left(9);
+    QTest::newRow("score2.dat missing") << "score2.dat" << QByteArray();
+}
+
+// A high score after a load that failed must not destroy the good entries of
+// the other files: the old set is kept, byte for byte, beside the new one.
+void TestScoreFiles::unreadableSetIsKeptAside()
+{
+    QFETCH(QString, fileName);
+    QFETCH(QByteArray, contents);
+
+    QTemporaryDir dir;
+    writeTable(dir.path(), firstScores, firstNames);
+    if (contents.isNull())
+        QVERIFY(QFile::remove(filePath(dir.path(), fileName)));
+    else
+        writeFile(filePath(dir.path(), fileName), contents);
+    QMap<QString, QByteArray> before;
+    for (const QString &name : QDir(dir.path()).entryList(QDir::Files))
+        before[name] = readBytes(filePath(dir.path(), name));
+    Rig rig;
+    scores::HighScoreTable table;
+
+    QVERIFY(scores::saveEntry(table, rig.window.boxes, dir.path(), 9000, QStringLiteral("Zed")));
+
+    const QStringList aside = QDir(dir.path()).entryList({QStringLiteral("unreadable-*")}, QDir::Dirs);
+    QCOMPARE(aside.size(), 1);
+    const QString keptIn = filePath(dir.path(), aside.first());
+    QCOMPARE(QDir(keptIn).entryList(QDir::Files), QStringList(before.keys()));
+    for (auto it = before.cbegin(); it != before.cend(); ++it)
+        QCOMPARE(readBytes(filePath(keptIn, it.key())), it.value());
+    scores::HighScoreTable loaded;
+    QVERIFY(scores::loadTable(loaded, rig.window.boxes, dir.path()));
+    QCOMPARE(loaded.entry(1), (scores::Entry{9000, QStringLiteral("Zed")}));
 }
 
 QTEST_MAIN(TestScoreFiles)

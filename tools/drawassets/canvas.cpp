@@ -6,15 +6,6 @@ namespace draw {
 
 Mask::Mask(int width, int height) : w(width), h(height), bits(width * height, '\0') {}
 
-Mask Mask::of(int width, int height, const std::function<bool(double, double)> &inside)
-{
-    Mask m(width, height);
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x)
-            m.set(x, y, inside(x + 0.5, y + 0.5));
-    return m;
-}
-
 bool Mask::at(int x, int y) const
 {
     return x >= 0 && y >= 0 && x < w && y < h && bits[y * w + x];
@@ -44,13 +35,20 @@ Mask &Mask::operator-=(const Mask &other)
     return *this;
 }
 
-Mask Mask::rim() const
+Mask Mask::rim(int thickness) const
 {
-    Mask r(w, h);
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x)
-            if (at(x, y) && !(at(x - 1, y) && at(x + 1, y) && at(x, y - 1) && at(x, y + 1)))
-                r.set(x, y);
+    Mask inner = *this;
+    for (int i = 0; i < thickness; ++i) {
+        Mask shrunk(w, h);
+        for (int y = 0; y < h; ++y)
+            for (int x = 0; x < w; ++x)
+                if (inner.at(x, y) && inner.at(x - 1, y) && inner.at(x + 1, y) && inner.at(x, y - 1)
+                    && inner.at(x, y + 1))
+                    shrunk.set(x, y);
+        inner = shrunk;
+    }
+    Mask r = *this;
+    r -= inner;
     return r;
 }
 
@@ -104,25 +102,38 @@ void fill(QImage &image, const Mask &mask, QRgb colour)
                 image.setPixel(x, y, colour);
 }
 
-void fillOutlined(QImage &image, const Mask &mask, QRgb colour, QRgb outline)
+Canvas::Canvas(int width, int height, QRgb background, int scale)
+    : w(width), h(height), k(scale), picture(width * scale, height * scale, QImage::Format_RGB32)
 {
-    fill(image, mask, colour);
-    fill(image, mask.rim(), outline);
+    picture.fill(background);
 }
 
-void fillRect(QImage &image, int x, int y, int width, int height, QRgb colour)
+Mask Canvas::mask(const std::function<bool(double, double)> &inside) const
 {
-    for (int j = y; j < y + height; ++j)
-        for (int i = x; i < x + width; ++i)
-            if (image.valid(i, j))
-                image.setPixel(i, j, colour);
+    Mask m(picture.width(), picture.height());
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x)
+            m.set(x, y, inside((x + 0.5) / k, (y + 0.5) / k));
+    return m;
 }
 
-QImage blank(int width, int height, QRgb background)
+void Canvas::fill(const Mask &mask, QRgb colour)
 {
-    QImage image(width, height, QImage::Format_RGB32);
-    image.fill(background);
-    return image;
+    draw::fill(picture, mask, colour);
+}
+
+void Canvas::fillOutlined(const Mask &mask, QRgb colour, QRgb outline)
+{
+    fill(mask, colour);
+    fill(mask.rim(k), outline);
+}
+
+void Canvas::fillRect(int x, int y, int width, int height, QRgb colour)
+{
+    for (int j = y * k; j < (y + height) * k; ++j)
+        for (int i = x * k; i < (x + width) * k; ++i)
+            if (picture.valid(i, j))
+                picture.setPixel(i, j, colour);
 }
 
 std::uint32_t hash(std::uint32_t a, std::uint32_t b, std::uint32_t seed)

@@ -33,8 +33,6 @@ inline constexpr QRgb faceGrey = qRgb(192, 192, 192);  // menu and rules
 class Mask {
 public:
     Mask(int width, int height);
-    // Every pixel whose centre (x + 0.5, y + 0.5) satisfies inside.
-    static Mask of(int width, int height, const std::function<bool(double, double)> &inside);
 
     int width() const { return w; }
     int height() const { return h; }
@@ -43,8 +41,9 @@ public:
 
     Mask &operator|=(const Mask &other);
     Mask &operator-=(const Mask &other);
-    // The pixels of the mask with a 4-neighbour outside it (or outside the picture).
-    Mask rim() const;
+    // The pixels of the mask less than `thickness` 4-neighbour steps from
+    // its outside (or from the picture's edge).
+    Mask rim(int thickness = 1) const;
     // The mask grown by one pixel in the four directions.
     Mask grown() const;
 
@@ -63,12 +62,36 @@ bool inPolygon(double x, double y, const std::vector<double> &points);
 
 // Paints every pixel of the mask.
 void fill(QImage &image, const Mask &mask, QRgb colour);
-// Paints the mask and then its rim in the outline colour.
-void fillOutlined(QImage &image, const Mask &mask, QRgb colour, QRgb outline = black);
-void fillRect(QImage &image, int x, int y, int width, int height, QRgb colour);
 
-// A new RGB picture filled with its background colour.
-QImage blank(int width, int height, QRgb background);
+// A picture being drawn, `scale` image pixels to each of its own pixels.
+// Drawing is given in the picture's own pixels whatever the scale, so the
+// same drawing comes out two or three times as fine rather than enlarged:
+// shapes are sampled at the centres of the image's pixels, and outlines and
+// rectangles cover whole picture pixels.
+class Canvas {
+public:
+    Canvas(int width, int height, QRgb background, int scale);
+
+    int width() const { return w; }
+    int height() const { return h; }
+    int scale() const { return k; }
+    const QImage &image() const { return picture; }
+    QImage &image() { return picture; }
+
+    // The image pixels whose centres, in picture pixels, satisfy inside.
+    Mask mask(const std::function<bool(double, double)> &inside) const;
+    void fill(const Mask &mask, QRgb colour);
+    // Paints the mask and then its rim, one picture pixel thick, in the outline colour.
+    void fillOutlined(const Mask &mask, QRgb colour, QRgb outline = black);
+    void fillRect(int x, int y, int width, int height, QRgb colour);
+    void setPixel(int x, int y, QRgb colour) { fillRect(x, y, 1, 1, colour); }
+
+private:
+    int w;
+    int h;
+    int k;
+    QImage picture;
+};
 
 // A small, fully specified hash, so that speckles come out the same on
 // every compiler and standard library.

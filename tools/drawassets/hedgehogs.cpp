@@ -32,12 +32,10 @@ const SpineCoat coat = {
 
 // Draws the hedgehog, head up, with its top-left corner at (left, top).
 // Red specks among the spines when it has been run over.
-void drawHogFromAbove(QImage &image, int left, int top, bool squashed)
+void drawHogFromAbove(Canvas &c, int left, int top, bool squashed)
 {
-    const int w = image.width();
-    const int h = image.height();
-    auto local = [=](auto inside) {
-        return Mask::of(w, h, [=](double x, double y) { return inside(x - left, y - top); });
+    auto local = [&](auto inside) {
+        return c.mask([=](double x, double y) { return inside(x - left, y - top); });
     };
 
     // Legs and head first: the coat covers their inner ends.
@@ -45,57 +43,59 @@ void drawHogFromAbove(QImage &image, int left, int top, bool squashed)
         return inEllipse(x, y, 12, 29, 5, 3.5) || inEllipse(x, y, 54, 29, 5, 3.5)
             || inEllipse(x, y, 13, 65, 5, 3.5) || inEllipse(x, y, 53, 65, 5, 3.5);
     });
-    fillOutlined(image, legs, skin, darkBrown);
+    c.fillOutlined(legs, skin, darkBrown);
     for (const auto &[x, y] : {std::pair{7, 27}, {7, 29}, {59, 27}, {59, 29}, {8, 65}, {8, 67},
                                {58, 65}, {58, 67}})
-        image.setPixel(left + x, top + y, black); // claws
+        c.setPixel(left + x, top + y, black); // claws
 
     const Mask head = local([](double x, double y) {
         return inEllipse(x, y, 33, 21, 9.5, 8) || inPolygon(x, y, {25, 19, 31.5, 3, 34.5, 3, 41, 19});
     });
-    fillOutlined(image, head, skin, darkBrown);
+    c.fillOutlined(head, skin, darkBrown);
     const Mask ears = local([](double x, double y) {
         return inEllipse(x, y, 24.5, 22.5, 2.5, 2.5) || inEllipse(x, y, 41.5, 22.5, 2.5, 2.5);
     });
-    fillOutlined(image, ears, skin, darkBrown);
+    c.fillOutlined(ears, skin, darkBrown);
 
     SpineCoat shifted = coat;
     shifted.rootX += left;
     shifted.rootY += top;
     shifted.seed += std::uint32_t(left * 131 + top);
     const Mask back = local(inBack);
-    const Mask spines = paintSpines(image, back, shifted);
+    const Mask spines = paintSpines(c, back, shifted);
+    // Specks the size of a picture pixel, at any scale.
+    const int k = c.scale();
     if (squashed)
-        for (int y = 0; y < h; ++y)
-            for (int x = 0; x < w; ++x)
-                if (spines.at(x, y) && hash(std::uint32_t(x), std::uint32_t(y), 11) % 100 < 7)
-                    image.setPixel(x, y, red);
+        for (int y = 0; y < spines.height(); ++y)
+            for (int x = 0; x < spines.width(); ++x)
+                if (spines.at(x, y) && hash(std::uint32_t(x / k), std::uint32_t(y / k), 11) % 100 < 7)
+                    c.image().setPixel(x, y, red);
 
-    fill(image, local([](double x, double y) { return inEllipse(x, y, 33, 4.5, 2.6, 2.4); }),
-         black); // nose
-    fillRect(image, left + 29, top + 13, 2, 2, black); // eyes
-    fillRect(image, left + 35, top + 13, 2, 2, black);
+    c.fill(local([](double x, double y) { return inEllipse(x, y, 33, 4.5, 2.6, 2.4); }),
+           black); // nose
+    c.fillRect(left + 29, top + 13, 2, 2, black); // eyes
+    c.fillRect(left + 35, top + 13, 2, 2, black);
 }
 
 } // namespace
 
-QImage hog()
+QImage hog(int scale)
 {
-    QImage image = blank(hogWidth, hogHeight, fieldGrey);
-    drawHogFromAbove(image, 0, 0, false);
-    return image;
+    Canvas c(hogWidth, hogHeight, fieldGrey, scale);
+    drawHogFromAbove(c, 0, 0, false);
+    return c.image();
 }
 
-QImage hogDead()
+QImage hogDead(int scale)
 {
     constexpr int width = 95;
     constexpr int height = 104;
     constexpr double cx = 47.5, cy = 53;
-    QImage image = blank(width, height, fieldGrey);
+    Canvas c(width, height, fieldGrey, scale);
 
     // An irregular splash: a blob whose radius wobbles with the angle, a few
     // long tongues, and loose drops around it.
-    const Mask splash = Mask::of(width, height, [=](double x, double y) {
+    const Mask splash = c.mask([=](double x, double y) {
         const double a = std::atan2(y - cy, x - cx);
         const double r = std::hypot((x - cx) / 1.0, (y - cy) / 1.08);
         double edge = 38 + 3.0 * std::sin(3 * a + 0.7) + 2.0 * std::sin(5 * a + 2.1)
@@ -104,21 +104,21 @@ QImage hogDead()
         edge += 6 * tongue;
         return r <= std::min(edge, 45.0);
     });
-    fill(image, splash, red);
+    c.fill(splash, red);
     for (std::uint32_t i = 0; i < 14; ++i) {
         const double a = (hash(i, 1, 3) % 3600) / 3600.0 * 2 * pi;
         const double r = 40 + hash(i, 2, 3) % 7;
         const double dx = cx + r * std::cos(a);
         const double dy = cy + r * 1.08 * std::sin(a);
         const double size = 1.0 + (hash(i, 3, 3) % 3) * 0.6;
-        const Mask drop = Mask::of(width, height, [=](double x, double y) {
+        const Mask drop = c.mask([=](double x, double y) {
             return inEllipse(x, y, dx, dy, size, size) && x > 1 && y > 1 && x < width - 1
                 && y < height - 1;
         });
-        fill(image, drop, red);
+        c.fill(drop, red);
     }
-    drawHogFromAbove(image, 14, 15, true);
-    return image;
+    drawHogFromAbove(c, 14, 15, true);
+    return c.image();
 }
 
 } // namespace pictures

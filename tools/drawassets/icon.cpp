@@ -59,21 +59,9 @@ constexpr const char *small[16] = {
     "KKKKKKKKKKKKKKKK",
 };
 
-} // namespace
-
-const QList<QRgb> &iconPalette()
-{
-    // The classic sixteen colours.
-    static const QList<QRgb> palette = {
-        qRgb(0, 0, 0),       qRgb(128, 0, 0),   qRgb(0, 128, 0),   qRgb(128, 128, 0),
-        qRgb(0, 0, 128),     qRgb(128, 0, 128), qRgb(0, 128, 128), qRgb(192, 192, 192),
-        qRgb(128, 128, 128), qRgb(255, 0, 0),   qRgb(0, 255, 0),   qRgb(255, 255, 0),
-        qRgb(0, 0, 255),     qRgb(255, 0, 255), qRgb(0, 255, 255), qRgb(255, 255, 255),
-    };
-    return palette;
-}
-
-QImage icon(int size)
+// The icon at size x size pixels, each the average of samples x samples
+// points of the design (one point keeps to the design's colours).
+QImage drawIcon(int size, int samples)
 {
     QImage image(size, size, QImage::Format_RGB32);
     if (size == 16) {
@@ -85,9 +73,6 @@ QImage icon(int size)
         return image;
     }
     const double s = size / 16.0;
-    // Small sizes sample each pixel's centre, which keeps to the palette and
-    // stays crisp; large ones average 4 x 4 samples to smooth the slanted edges.
-    const int samples = size <= 32 ? 1 : 4;
     for (int py = 0; py < size; ++py)
         for (int px = 0; px < size; ++px) {
             int r = 0, g = 0, b = 0;
@@ -104,6 +89,32 @@ QImage icon(int size)
             image.setPixel(px, py, qRgb((r + n / 2) / n, (g + n / 2) / n, (b + n / 2) / n));
         }
     return image;
+}
+
+} // namespace
+
+const QList<QRgb> &iconPalette()
+{
+    // The classic sixteen colours.
+    static const QList<QRgb> palette = {
+        qRgb(0, 0, 0),       qRgb(128, 0, 0),   qRgb(0, 128, 0),   qRgb(128, 128, 0),
+        qRgb(0, 0, 128),     qRgb(128, 0, 128), qRgb(0, 128, 128), qRgb(192, 192, 192),
+        qRgb(128, 128, 128), qRgb(255, 0, 0),   qRgb(0, 255, 0),   qRgb(255, 255, 0),
+        qRgb(0, 0, 255),     qRgb(255, 0, 255), qRgb(0, 255, 255), qRgb(255, 255, 255),
+    };
+    return palette;
+}
+
+QImage icon(int size)
+{
+    // Small sizes sample each pixel's centre, which keeps to the palette and
+    // stays crisp; large ones average 4 x 4 samples to smooth the slanted edges.
+    return drawIcon(size, size <= 32 ? 1 : 4);
+}
+
+QImage paletteIcon(int size)
+{
+    return drawIcon(size, 1);
 }
 
 } // namespace pictures

@@ -39,7 +39,7 @@ int main(int argc, char *argv[])
 
     struct Picture {
         const char *name;
-        QImage (*draw)();
+        QImage (*draw)(int scale);
     };
     const Picture pictureList[] = {
         {"bar", pictures::bar},         {"redcar", pictures::redCar},
@@ -48,15 +48,26 @@ int main(int argc, char *argv[])
         {"hogdead", pictures::hogDead}, {"sidecar", pictures::sideCar},
         {"sidehog", pictures::sideHog},
     };
+    // Each picture also at two and three times the pixels, named as Qt names
+    // high-resolution variants: hog.bmp, hog@2x.bmp, hog@3x.bmp.
+    auto variant = [](int scale) { return scale == 1 ? QString() : QStringLiteral("@%1x").arg(scale); };
     bool ok = true;
-    for (const Picture &picture : pictureList)
-        ok &= save(dir + "/pictures/" + picture.name + ".bmp", files::bmp(picture.draw()));
+    for (int scale : {1, 2, 3}) {
+        for (const Picture &picture : pictureList)
+            ok &= save(dir + "/pictures/" + picture.name + variant(scale) + ".bmp",
+                       files::bmp(picture.draw(scale)));
+        const QImage large = scale == 1 ? pictures::icon(32) : pictures::paletteIcon(32 * scale);
+        const QImage small = scale == 1 ? pictures::icon(16) : pictures::paletteIcon(16 * scale);
+        ok &= save(dir + "/icons/quillway" + variant(scale) + ".ico",
+                   files::ico({large, small}, pictures::iconPalette()));
+    }
 
-    ok &= save(dir + "/icons/quillway.ico",
-               files::ico({pictures::icon(32), pictures::icon(16)}, pictures::iconPalette()));
-    for (int size : {16, 32, 48, 64, 128, 256})
-        ok &= save(QStringLiteral("%1/icons/hicolor/%2x%2/apps/quillway.png").arg(dir).arg(size),
-                   files::png(pictures::icon(size)));
+    // The desktop's icon sizes, and the same sizes for screens at scale 2.
+    for (int size : {16, 32, 48, 64, 128, 256}) {
+        const QString path = QStringLiteral("%1/icons/hicolor/%2x%2%3/apps/quillway.png").arg(dir).arg(size);
+        ok &= save(path.arg(QString()), files::png(pictures::icon(size)));
+        ok &= save(path.arg(QStringLiteral("@2")), files::png(pictures::icon(2 * size)));
+    }
 
     if (argc == 4) {
         // Captions need fonts, hence an application object; only the sheet needs one.

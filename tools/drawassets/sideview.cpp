@@ -4,7 +4,6 @@
 #include "pictures.h"
 #include "spines.h"
 
-
 using namespace draw;
 
 namespace pictures {
@@ -25,107 +24,98 @@ constexpr QRgb seat = qRgb(90, 50, 20);
 constexpr QRgb spineBrown = qRgb(128, 64, 0);
 constexpr QRgb spineDeep = qRgb(80, 40, 0);
 
-void wheel(QImage &image, double cx, double cy)
+void wheel(Canvas &c, double cx, double cy)
 {
-    const int w = image.width(), h = image.height();
-    fill(image, Mask::of(w, h, [=](double x, double y) { return inEllipse(x, y, cx, cy, 8, 8); }),
+    c.fill(c.mask([=](double x, double y) { return inEllipse(x, y, cx, cy, 8, 8); }),
          black);
-    fillOutlined(image,
-                 Mask::of(w, h, [=](double x, double y) { return inEllipse(x, y, cx, cy, 4, 4); }),
+    c.fillOutlined(c.mask([=](double x, double y) { return inEllipse(x, y, cx, cy, 4, 4); }),
                  hub, hubDark);
-    fillRect(image, int(cx) - 1, int(cy) - 1, 2, 2, hubDark);
+    c.fillRect(int(cx) - 1, int(cy) - 1, 2, 2, hubDark);
 }
 
 } // namespace
 
 // A green open two-seater driving to the right, the driver hunched over the wheel.
-QImage sideCar()
+QImage sideCar(int scale)
 {
     constexpr int w = 96, h = 48;
     constexpr double rearX = 24, frontX = 76, axleY = 38;
-    QImage image = blank(w, h, faceGrey);
+    Canvas c(w, h, faceGrey, scale);
 
     // Exhaust puff behind the tail.
-    const Mask cloud = Mask::of(w, h, [](double x, double y) {
+    const Mask cloud = c.mask([](double x, double y) {
         return inEllipse(x, y, 4.5, 35, 3.5, 3) || inEllipse(x, y, 8, 31.5, 3.5, 3.5)
             || inEllipse(x, y, 3, 30, 2.2, 2.2);
     });
-    fillOutlined(image, cloud, puffLight, puff);
-    fillRect(image, 10, 36, 3, 2, hubDark); // exhaust pipe
+    c.fillOutlined(cloud, puffLight, puff);
+    c.fillRect(10, 36, 3, 2, hubDark); // exhaust pipe
 
     // Seat back and driver sit behind the body's side.
-    fillOutlined(image, Mask::of(w, h, [](double x, double y) {
-                     return inRoundedRect(x, y, 30, 16, 36, 30, 2);
-                 }),
-                 seat, black);
-    fillOutlined(image, Mask::of(w, h, [](double x, double y) {
-                     return inPolygon(x, y, {35, 28, 39, 17, 45, 15, 50, 19, 48, 28});
-                 }),
-                 shirt, black);
-    fillOutlined(image, Mask::of(w, h, [](double x, double y) {
-                     return inEllipse(x, y, 47.5, 12.5, 4.2, 4.2);
-                 }),
-                 face, black);
-    image.setPixel(49, 13, black); // the driver's eye
-    fillOutlined(image, Mask::of(w, h, [](double x, double y) {
-                     return (inEllipse(x, y, 47, 10.5, 4.8, 4) && y < 11.5)
-                         || inPolygon(x, y, {48, 9, 55, 10, 55, 12, 48, 12});
-                 }),
-                 red, black); // cap with its peak forward
-    fillOutlined(image, Mask::of(w, h, [](double x, double y) {
-                     return inPolygon(x, y, {45, 18, 47, 17, 56, 22, 55, 24});
-                 }),
-                 shirt, black); // arm reaching for the wheel
-    fillRect(image, 55, 18, 2, 7, black); // steering wheel
-    fillOutlined(image, Mask::of(w, h, [](double x, double y) {
-                     return inPolygon(x, y, {58, 25, 61, 14, 63, 14, 61, 25});
-                 }),
-                 glass, hubDark); // windscreen
+    c.fillOutlined(c.mask([](double x, double y) {
+        return inRoundedRect(x, y, 30, 16, 36, 30, 2);
+    }), seat, black);
+    c.fillOutlined(c.mask([](double x, double y) {
+        return inPolygon(x, y, {35, 28, 39, 17, 45, 15, 50, 19, 48, 28});
+    }), shirt, black);
+    c.fillOutlined(c.mask([](double x, double y) { return inEllipse(x, y, 47.5, 12.5, 4.2, 4.2); }),
+                   face, black);
+    c.setPixel(49, 13, black); // the driver's eye
+    c.fillOutlined(c.mask([](double x, double y) {
+        return (inEllipse(x, y, 47, 10.5, 4.8, 4) && y < 11.5)
+            || inPolygon(x, y, {48, 9, 55, 10, 55, 12, 48, 12});
+    }), red, black); // cap with its peak forward
+    c.fillOutlined(c.mask([](double x, double y) {
+        return inPolygon(x, y, {45, 18, 47, 17, 56, 22, 55, 24});
+    }), shirt, black); // arm reaching for the wheel
+    c.fillRect(55, 18, 2, 7, black); // steering wheel
+    c.fillOutlined(c.mask([](double x, double y) {
+        return inPolygon(x, y, {58, 25, 61, 14, 63, 14, 61, 25});
+    }), glass, hubDark); // windscreen
 
     // Body with the cockpit cut out of its top and room for the wheels.
-    Mask body = Mask::of(w, h, [](double x, double y) {
+    Mask body = c.mask([](double x, double y) {
         return inPolygon(x, y, {13, 39, 12, 30, 14, 25, 30, 24, 31, 27, 56, 27, 58, 24, 84, 25,
                                 92, 28, 95, 32, 94, 38, 91, 40, 13, 40});
     });
-    body -= Mask::of(w, h, [=](double x, double y) {
+    body -= c.mask([=](double x, double y) {
         return inEllipse(x, y, rearX, axleY, 10, 10) || inEllipse(x, y, frontX, axleY, 10, 10);
     });
-    fillOutlined(image, body, paint, paintDark);
+    c.fillOutlined(body, paint, paintDark);
     for (int x = 15; x < 30; ++x)
-        image.setPixel(x, 26, paintLight);
+        c.setPixel(x, 26, paintLight);
     for (int x = 60; x < 84; ++x)
-        image.setPixel(x, 26, paintLight);
-    fillRect(image, 38, 31, 10, 1, paintDark); // door line
-    fillRect(image, 92, 29, 2, 2, yellow);      // headlamp
-    wheel(image, rearX, axleY);
-    wheel(image, frontX, axleY);
-    return image;
+        c.setPixel(x, 26, paintLight);
+    c.fillRect(38, 31, 10, 1, paintDark); // door line
+    c.fillRect(92, 29, 2, 2, yellow);      // headlamp
+    wheel(c, rearX, axleY);
+    wheel(c, frontX, axleY);
+    return c.image();
 }
 
 // A hedgehog walking to the right.
-QImage sideHog()
+QImage sideHog(int scale)
 {
     constexpr int w = 62, h = 48;
-    QImage image = blank(w, h, faceGrey);
+    Canvas c(w, h, faceGrey, scale);
 
-    const Mask feet = Mask::of(w, h, [](double x, double y) {
+    const Mask feet = c.mask([](double x, double y) {
         return inEllipse(x, y, 12, 43.5, 3.5, 2.5) || inEllipse(x, y, 22, 44, 3.5, 2.5)
             || inEllipse(x, y, 36, 44, 3.5, 2.5) || inEllipse(x, y, 45, 43.5, 3.5, 2.5);
     });
-    fillOutlined(image, feet, paleYellow, spineBrown);
+    c.fillOutlined(feet, paleYellow, spineBrown);
 
-    const Mask belly = Mask::of(w, h, [](double x, double y) {
+    const Mask belly = c.mask([](double x, double y) {
         return inEllipse(x, y, 27, 37, 22, 6);
     });
-    fillOutlined(image, belly, paleYellow, spineBrown);
+    c.fillOutlined(belly, paleYellow, spineBrown);
 
-    const Mask head = Mask::of(w, h, [](double x, double y) {
+    const Mask head = c.mask([](double x, double y) {
         return inEllipse(x, y, 45, 33, 9, 7.5) || inPolygon(x, y, {46, 26.5, 59, 31.5, 59, 35.5, 46, 40});
     });
-    fillOutlined(image, head, paleYellow, spineBrown);
+    c.fillOutlined(head, paleYellow, spineBrown);
 
     // The spiny back: a dome whose spines point up and back.
-    const Mask back = Mask::of(w, h, [](double x, double y) {
+    const Mask back = c.mask([](double x, double y) {
         return y < 37.5 && inEllipse(x, y, 25, 38, 21, 22);
     });
     const SpineCoat coat = {
@@ -133,16 +123,14 @@ QImage sideHog()
         {{golden, golden, 4}, {spineBrown, golden, 3}, {spineDeep, spineBrown, 3},
          {golden, paleYellow, 1}},
     };
-    paintSpines(image, back, coat);
+    paintSpines(c, back, coat);
 
-    fillOutlined(image, Mask::of(w, h, [](double x, double y) {
-                     return inEllipse(x, y, 43.5, 27, 2.5, 2.5);
-                 }),
-                 paleYellow, spineBrown); // ear
-    fillRect(image, 48, 29, 2, 2, black); // eye
-    fill(image, Mask::of(w, h, [](double x, double y) { return inEllipse(x, y, 59, 33.5, 2, 2); }),
+    c.fillOutlined(c.mask([](double x, double y) { return inEllipse(x, y, 43.5, 27, 2.5, 2.5); }),
+                   paleYellow, spineBrown); // ear
+    c.fillRect(48, 29, 2, 2, black); // eye
+    c.fill(c.mask([](double x, double y) { return inEllipse(x, y, 59, 33.5, 2, 2); }),
          black); // nose
-    return image;
+    return c.image();
 }
 
 } // namespace pictures

@@ -8,11 +8,12 @@
 
 namespace draw {
 
-Mask paintSpines(QImage &image, const Mask &area, const SpineCoat &coat)
+Mask paintSpines(Canvas &canvas, const Mask &area, const SpineCoat &coat)
 {
-    fill(image, area, coat.base);
+    const int k = canvas.scale();
+    canvas.fill(area, coat.base);
     Mask allowed = area;
-    for (int i = 0; i < coat.overhang; ++i)
+    for (int i = 0; i < coat.overhang * k; ++i)
         allowed = allowed.grown();
     Mask covered = area;
 
@@ -25,14 +26,14 @@ Mask paintSpines(QImage &image, const Mask &area, const SpineCoat &coat)
         std::uint32_t pick;
     };
     std::vector<Stroke> strokes;
-    const int columns = int(area.width() / coat.spacing) + 1;
-    const int rows = int(area.height() / coat.spacing) + 1;
+    const int columns = int(canvas.width() / coat.spacing) + 1;
+    const int rows = int(canvas.height() / coat.spacing) + 1;
     for (int row = 0; row < rows; ++row)
         for (int column = 0; column < columns; ++column) {
             const std::uint32_t h = hash(std::uint32_t(column), std::uint32_t(row), coat.seed);
             const double x = (column + (h % 1000) / 1000.0) * coat.spacing;
             const double y = (row + (h / 1000 % 1000) / 1000.0) * coat.spacing;
-            if (!area.at(int(x), int(y)))
+            if (!area.at(int(x * k), int(y * k)))
                 continue;
             strokes.push_back({x, y, std::hypot(x - coat.rootX, y - coat.rootY),
                                hash(std::uint32_t(column), std::uint32_t(row), coat.seed + 1)});
@@ -53,14 +54,24 @@ Mask paintSpines(QImage &image, const Mask &area, const SpineCoat &coat)
         }
         const double dx = (s.x - coat.rootX) / std::max(s.distance, 1.0);
         const double dy = (s.y - coat.rootY) / std::max(s.distance, 1.0);
-        const int steps = int(coat.length * 2);
+        // Half a picture pixel a step; a spine is a block of k x k image
+        // pixels at each step, and its last picture pixel is its tip.
+        const int steps = int(coat.length * 2) * k;
+        const double step = 0.5 / k;
         for (int t = 0; t <= steps; ++t) {
-            const int px = int(std::floor(s.x + dx * t * 0.5));
-            const int py = int(std::floor(s.y + dy * t * 0.5));
+            const int px = int(std::floor((s.x + dx * t * step) * k));
+            const int py = int(std::floor((s.y + dy * t * step) * k));
             if (!allowed.at(px, py))
                 break;
-            image.setPixel(px, py, t >= steps - 1 ? kind->tip : kind->shaft);
-            covered.set(px, py);
+            const QRgb colour = t > steps - 2 * k ? kind->tip : kind->shaft;
+            const int x0 = px - (k - 1) / 2;
+            const int y0 = py - (k - 1) / 2;
+            for (int y = y0; y < y0 + k; ++y)
+                for (int x = x0; x < x0 + k; ++x)
+                    if (allowed.at(x, y)) {
+                        canvas.image().setPixel(x, y, colour);
+                        covered.set(x, y);
+                    }
         }
     }
     return covered;

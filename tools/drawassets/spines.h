@@ -30,7 +30,8 @@ struct SpineCoat {
     QList<SpineKind> kinds;
 };
 
-// Returns the pixels the coat covers.
-Mask paintSpines(QImage &image, const Mask &area, const SpineCoat &coat);
+// Returns the image pixels the coat covers. The coat is laid out in picture
+// pixels, so it is the same coat at every scale, each spine a picture pixel wide.
+Mask paintSpines(Canvas &canvas, const Mask &area, const SpineCoat &coat);
 
 } // namespace draw

@@ -14,69 +14,61 @@ constexpr int carHeight = 28;
 constexpr QRgb lampGlass = yellow;
 
 // A tyre seen from above, mostly hidden under the body.
-void tyre(QImage &image, int left, int top, int width, int height)
+void tyre(Canvas &c, int left, int top, int width, int height)
 {
-    fill(image,
-         Mask::of(image.width(), image.height(),
-                  [=](double x, double y) {
-                      return inRoundedRect(x, y, left, top, left + width, top + height, 1.5);
-                  }),
-         black);
+    c.fill(c.mask([=](double x, double y) {
+        return inRoundedRect(x, y, left, top, left + width, top + height, 1.5);
+    }), black);
 }
 
 // A pane of glass, given by its corners.
-void window(QImage &image, const std::vector<double> &corners)
+void window(Canvas &c, const std::vector<double> &corners)
 {
-    fillOutlined(image, Mask::of(image.width(), image.height(), [&](double x, double y) {
-                     return inPolygon(x, y, corners);
-                 }),
-                 white);
+    c.fillOutlined(c.mask([&](double x, double y) { return inPolygon(x, y, corners); }), white);
 }
 
 // A small square lamp: black frame around glass.
-void lamp(QImage &image, int left, int top)
+void lamp(Canvas &c, int left, int top)
 {
-    fillRect(image, left, top, 4, 4, black);
-    fillRect(image, left + 1, top + 1, 2, 2, lampGlass);
+    c.fillRect(left, top, 4, 4, black);
+    c.fillRect(left + 1, top + 1, 2, 2, lampGlass);
 }
 
 } // namespace
 
-QImage bar()
+QImage bar(int scale)
 {
     struct Band { int width; QRgb colour; };
     constexpr Band bands[] = {{61, red}, {157, orange}, {159, yellow}, {106, green}};
-    QImage image = blank(483, 12, black);
+    Canvas c(483, 12, black, scale);
     int x = 0;
     for (const Band &band : bands) {
-        fillRect(image, x, 0, band.width, image.height(), band.colour);
+        c.fillRect(x, 0, band.width, c.height(), band.colour);
         x += band.width;
     }
-    return image;
+    return c.image();
 }
 
 // Drawn with its front at the left, the end that leads in its lane.
-QImage redCar()
+QImage redCar(int scale)
 {
-    QImage image = blank(carWidth, carHeight, fieldGrey);
-    tyre(image, 10, 1, 10, 26);
-    tyre(image, 53, 1, 10, 26);
-    fillOutlined(image, Mask::of(carWidth, carHeight, [](double x, double y) {
-                     return inRoundedRect(x, y, 1, 3, 73, 25, 8);
-                 }),
-                 red);
-    window(image, {19, 4.5, 28, 7, 28, 21, 19, 23.5});  // windscreen
-    window(image, {29, 3.5, 47, 3.5, 46, 7, 30, 7});    // left side window
-    window(image, {30, 21, 46, 21, 47, 24.5, 29, 24.5}); // right side window
-    window(image, {48, 7, 56, 5, 56, 23, 48, 21});      // rear window
-    lamp(image, 3, 6);
-    lamp(image, 3, 18);
-    return image;
+    Canvas c(carWidth, carHeight, fieldGrey, scale);
+    tyre(c, 10, 1, 10, 26);
+    tyre(c, 53, 1, 10, 26);
+    c.fillOutlined(c.mask([](double x, double y) { return inRoundedRect(x, y, 1, 3, 73, 25, 8); }),
+                   red);
+    window(c, {19, 4.5, 28, 7, 28, 21, 19, 23.5});  // windscreen
+    window(c, {29, 3.5, 47, 3.5, 46, 7, 30, 7});    // left side window
+    window(c, {30, 21, 46, 21, 47, 24.5, 29, 24.5}); // right side window
+    window(c, {48, 7, 56, 5, 56, 23, 48, 21});      // rear window
+    lamp(c, 3, 6);
+    lamp(c, 3, 18);
+    return c.image();
 }
 
-QImage blueCar()
+QImage blueCar(int scale)
 {
-    QImage image = redCar().mirrored(true, false);
+    QImage image = redCar(scale).mirrored(true, false);
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x)
             if (image.pixel(x, y) == red)
@@ -85,44 +77,40 @@ QImage blueCar()
 }
 
 // Drawn with its narrower front at the right, the end that leads in its lane.
-QImage orangeCar()
+QImage orangeCar(int scale)
 {
-    QImage image = blank(carWidth, carHeight, fieldGrey);
-    tyre(image, 9, 1, 11, 26);
-    tyre(image, 52, 2, 10, 24);
-    fillOutlined(image, Mask::of(carWidth, carHeight, [](double x, double y) {
-                     return inPolygon(x, y, {1, 7.5, 3, 4.5, 7, 3, 48, 3, 64, 4.5, 70, 5.5,
-                                             73, 9, 73, 19, 70, 22.5, 64, 23.5, 48, 25, 7, 25,
-                                             3, 23.5, 1, 20.5});
-                 }),
-                 orange);
-    window(image, {50, 5, 41, 7, 41, 21, 50, 23});           // windscreen
-    window(image, {13, 6, 19, 7.5, 19, 20.5, 13, 22});       // rear window
+    Canvas c(carWidth, carHeight, fieldGrey, scale);
+    tyre(c, 9, 1, 11, 26);
+    tyre(c, 52, 2, 10, 24);
+    c.fillOutlined(c.mask([](double x, double y) {
+        return inPolygon(x, y, {1, 7.5, 3, 4.5, 7, 3, 48, 3, 64, 4.5, 70, 5.5,
+                                73, 9, 73, 19, 70, 22.5, 64, 23.5, 48, 25, 7, 25,
+                                3, 23.5, 1, 20.5});
+    }), orange);
+    window(c, {50, 5, 41, 7, 41, 21, 50, 23});           // windscreen
+    window(c, {13, 6, 19, 7.5, 19, 20.5, 13, 22});       // rear window
     for (int x = 64; x <= 70; x += 2)
-        fillRect(image, x, 8, 1, 12, black); // grille
-    return image;
+        c.fillRect(x, 8, 1, 12, black); // grille
+    return c.image();
 }
 
 // A cab at the left, the end that leads, pulling a long trailer.
-QImage lorry()
+QImage lorry(int scale)
 {
     constexpr int width = 114;
-    QImage image = blank(width, carHeight, fieldGrey);
-    tyre(image, 13, 1, 8, 26);
-    fillRect(image, 8, 1, 2, 26, black); // mirrors
-    fillOutlined(image, Mask::of(width, carHeight, [](double x, double y) {
-                     return inRoundedRect(x, y, 1, 3, 25, 25, 4);
-                 }),
-                 red);
-    window(image, {3, 5.5, 8, 5, 8, 23, 3, 22.5});
-    fillRect(image, 25, 12, 6, 4, black); // coupling
-    fillOutlined(image, Mask::of(width, carHeight, [](double x, double y) {
-                     return inRoundedRect(x, y, 31, 1, 113, 27, 4);
-                 }),
-                 magenta);
+    Canvas c(width, carHeight, fieldGrey, scale);
+    tyre(c, 13, 1, 8, 26);
+    c.fillRect(8, 1, 2, 26, black); // mirrors
+    c.fillOutlined(c.mask([](double x, double y) { return inRoundedRect(x, y, 1, 3, 25, 25, 4); }),
+                   red);
+    window(c, {3, 5.5, 8, 5, 8, 23, 3, 22.5});
+    c.fillRect(25, 12, 6, 4, black); // coupling
+    c.fillOutlined(c.mask([](double x, double y) {
+        return inRoundedRect(x, y, 31, 1, 113, 27, 4);
+    }), magenta);
     for (int x = 41; x < 110; x += 10)
-        fillRect(image, x, 3, 1, 22, qRgb(200, 0, 200)); // roof ribs
-    return image;
+        c.fillRect(x, 3, 1, 22, qRgb(200, 0, 200)); // roof ribs
+    return c.image();
 }
 
 } // namespace pictures

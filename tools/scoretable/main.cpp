@@ -5,8 +5,12 @@
 // own RTF writer and reader:
 //   quillway_scoretable write FOLDER   takes five lines "score<TAB>name"
 //   quillway_scoretable read FOLDER    prints them
-// An empty score is an empty slot. Text is UTF-8.
+// An empty score is an empty slot. Text is UTF-8. Both take the folder's lock
+// as the game does, and a write replaces the ten files as one set.
+#include "platform/fileset.h"
+#include "platform/folderlock.h"
 #include "platform/rtf.h"
+#include "platform/runtimeerror.h"
 #include "scores/highscoretable.h"
 #include "scores/scorefiles.h"
 
@@ -20,21 +24,22 @@ namespace {
 
 std::optional<QString> readDocument(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    try {
+        // No larger than the game reads, and only plain files.
+        const QByteArray bytes = platform::readSmallFile(path, platform::rtf::maxDocumentSize);
+        return bytes.size() > platform::rtf::maxDocumentSize ? std::nullopt : platform::rtf::read(bytes);
+    } catch (const platform::RuntimeError &) {
         return std::nullopt;
-    return platform::rtf::read(file.readAll());
-}
-
-bool writeDocument(const QString &path, const QString &text)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(platform::rtf::write(text)) >= 0
-        && file.flush();
+    }
 }
 
 int readTable(const QString &folder)
 {
+    const platform::FolderLock lock(folder, platform::FolderLock::Mode::Shared);
+    if (!lock.held()) {
+        std::fprintf(stderr, "the folder is locked\n");
+        return 1;
+    }
     QTextStream out(stdout);
     for (int rank = 1; rank <= scores::tableSize; ++rank) {
         const std::optional<QString> score = readDocument(scores::scoreFilePath(folder, rank));
@@ -51,6 +56,10 @@ int readTable(const QString &folder)
 int writeTable(const QString &folder)
 {
     QTextStream in(stdin);
+    const platform::FolderLock lock(folder, platform::FolderLock::Mode::Exclusive);
+    platform::FileSet files(folder);
+    QList<QByteArray> scoreFiles;
+    QList<QByteArray> nameFiles;
     for (int rank = 1; rank <= scores::tableSize; ++rank) {
         const QString line = in.readLine();
         const qsizetype tab = line.indexOf(QLatin1Char('\t'));
@@ -59,11 +68,20 @@ int writeTable(const QString &folder)
             std::fprintf(stderr, "line %d is not \"score<TAB>name\"\n", rank);
             return 1;
         }
-        if (!writeDocument(scores::scoreFilePath(folder, rank), scores::scoreText(*score))
-            || !writeDocument(scores::nameFilePath(folder, rank), line.mid(tab + 1))) {
-            std::fprintf(stderr, "entry %d cannot be written\n", rank);
-            return 1;
-        }
+        scoreFiles << platform::rtf::write(scores::scoreText(*score));
+        nameFiles << platform::rtf::write(line.mid(tab + 1));
+    }
+    try {
+        if (!lock.held())
+            throw platform::RuntimeError(platform::errors::PathFileAccess, QStringLiteral("locked"));
+        for (int rank = 1; rank <= scores::tableSize; ++rank)
+            files.write(scores::scoreFilePath(folder, rank), scoreFiles.at(rank - 1));
+        for (int rank = 1; rank <= scores::tableSize; ++rank)
+            files.write(scores::nameFilePath(folder, rank), nameFiles.at(rank - 1));
+        files.commit();
+    } catch (const platform::RuntimeError &) {
+        std::fprintf(stderr, "the table cannot be written\n");
+        return 1;
     }
     return 0;
 }

@@ -1,0 +1,69 @@
+#!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Quillway developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+#
+# End to end, without a mouse: a screen reader's client (AT-SPI, on a private
+# D-Bus session) finds the menu's items and the rules' text and starts a game;
+# Tab, Return and Escape work the menu, the rules and the quit question; on a
+# Russian layout the key in P's place pauses.
+# Usage: access.sh path/to/quillway
+set -euo pipefail
+if [ -z "${E2E_PRIVATE_BUS:-}" ]; then
+    E2E_PRIVATE_BUS=1 exec dbus-run-session -- bash "$0" "$@" 2> >(grep -v 'dbus-daemon\|SpiRegistry' >&2)
+fi
+source "$(dirname "$0")/xsession.sh"
+source "$(dirname "$0")/player.sh"
+game=$1
+# Qt speaks to screen readers when the desktop says one runs; here none does.
+export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+reader() { /usr/bin/python3 "$(dirname "$0")/atspi.py" "$@" 2>"$e2e_tmp/reader.log"; }
+
+start_game "$game"
+menu=$(window_named "Quillway - Main Menu") || fail "no main menu"
+items=$(reader items "Quillway - Main Menu") || fail "the reader found no menu: $(cat "$e2e_tmp/reader.log")"
+for item in "New Game" Rules Quit; do
+    grep -qx "push button: $item" <<<"$items" || fail "no push button $item in: $items"
+done
+
+# The keyboard alone: the second item is Rules; Escape closes them.
+xdotool windowactivate --sync "$menu" 2>/dev/null || true
+xdotool key Tab Tab
+[ -n "${E2E_SHOTS:-}" ] && sleep 0.3 && import -window "$menu" "$E2E_SHOTS/menu-keyboard.png"
+xdotool key Return
+rules=$(window_named "Quillway - Rules") || fail "Tab, Tab, Return did not open the rules"
+text=$(reader items "Quillway - Rules") || fail "the reader found no rules window"
+[ "$(grep -c '^label: ' <<<"$text")" -eq 5 ] || fail "not five paragraphs: $text"
+grep -qx 'label: When you get on to higher levels, the time runs out faster.' <<<"$text" || fail "no last paragraph in: $text"
+xdotool windowactivate --sync "$rules" 2>/dev/null || true
+xdotool key Escape
+window_gone "Quillway - Rules" || fail "Escape left the rules window open"
+
+# The reader's press of New Game is a click; the game's first tick reads out
+# the lives and the level.
+/usr/bin/python3 "$(dirname "$0")/atspi.py" hear 2 >"$e2e_tmp/heard.log" 2>&1 &
+listener=$!
+for _ in $(seq 50); do grep -qs listening "$e2e_tmp/heard.log" && break; sleep 0.1; done
+reader press "Quillway - Main Menu" "New Game" || fail "cannot press New Game: $(cat "$e2e_tmp/reader.log")"
+title_matches '^Quillway - Game - Score' || fail "New Game pressed by the reader opened no game"
+wait "$listener"
+grep -x 'Lives: 3 - Level: 1' "$e2e_tmp/heard.log" >/dev/null || fail "nothing read out at the start: $(cat "$e2e_tmp/heard.log")"
+play=$(xdotool search --onlyvisible --name '^Quillway - Game' | head -n 1)
+
+setxkbmap ru || fail "no Russian layout"
+# grep reads on to the end: leaving early would end xmodmap with SIGPIPE.
+xmodmap -pke | grep '^keycode  33 = Cyrillic_ze' >/dev/null || fail "the Russian layout has no з in P's place"
+xdotool windowactivate --sync "$play" 2>/dev/null || true
+xdotool key Cyrillic_ze
+title_within ' - Paused$' 3 || fail "з in P's place did not pause: $(xdotool getwindowname "$play")"
+reader items "Quillway - Game" | grep -x 'label: Paused' >/dev/null || fail "the reader does not hear the pause"
+
+# Quit from the keyboard too (Rules was chosen last: Tab goes on to Quit); the
+# question is Qt's own box, which a reader reads as it is.
+xdotool windowactivate --sync "$menu" 2>/dev/null || true
+xdotool key Tab Return
+box=$(reader items "Quit Quillway?") || fail "the reader found no quit question: $(cat "$e2e_tmp/reader.log")"
+grep -x 'label: Are you sure you want to quit?' <<<"$box" >/dev/null || fail "the question does not read right: $box"
+grep -x 'push button: Yes' <<<"$box" >/dev/null || fail "no Yes button in: $box"
+answer "Quit Quillway\\?" Return
+expect_exit 0
+echo "PASS"

@@ -1,0 +1,21 @@
+# SPDX-FileCopyrightText: 2026 Quillway developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+#
+# The end of a game for the end-to-end tests, on X11 and on Wayland; sourced
+# by a session that sets game_pid, e2e_tmp (the game's output goes to
+# $e2e_tmp/out.log) and fail.
+
+# Waits for the game to end and checks its status and that it printed nothing.
+expect_exit() {
+    local status=0
+    for _ in $(seq 100); do
+        kill -0 "$game_pid" 2>/dev/null || break
+        sleep 0.1
+    done
+    kill -0 "$game_pid" 2>/dev/null && fail "the game did not end"
+    wait "$game_pid" || status=$?
+    game_pid=
+    [ "$status" -eq "$1" ] || fail "exit status $status, expected $1"
+    [ -s "$e2e_tmp/out.log" ] && fail "the game printed: $(cat "$e2e_tmp/out.log")"
+    return 0
+}

@@ -1,0 +1,58 @@
+#!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Quillway developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+#
+# End to end: a high-score save killed half-way through its renames, the
+# score files already new and the name files still old, on a disk slowed
+# down to make the moment easy to hit. The game started again finds the whole
+# new table, and nothing of the killed save is left in the folder.
+# Usage: savekill.sh path/to/quillway path/to/quillway_scoretable
+set -euo pipefail
+source "$(dirname "$0")/xsession.sh"
+source "$(dirname "$0")/player.sh"
+game=$1
+table=$2
+data="$XDG_DATA_HOME/quillway/data"
+
+seed_scores "$table"
+start_game env QUILLWAY_RENAME_DELAY_MS=300 "$game"
+menu=$(window_named "Quillway - Main Menu") || fail "no main menu"
+click_new_game "$menu"
+title_matches "^Quillway - Game - Score: -[0-9]+ - Lives: 3 - Level: 1\$" || fail "no game running"
+game_window=$(window_named "Quillway - Game.*") || fail "no game window"
+
+# Lost to the traffic: one step up into the red cars, each life.
+for lives in 3 2 1; do
+    title_within " - Lives: $lives - " 30 || fail "no life $lives"
+    xdotool windowactivate --sync "$game_window" 2>/dev/null || true
+    xdotool key Up
+    [ "$lives" -gt 1 ] && { title_within " - Lives: $((lives - 1)) - " 30 || fail "life $lives was not lost"; }
+done
+title_within "^You have acheived a high score\$" 30 || fail "no name box"
+score=$(score_of "$game_window")
+answer "You have acheived a high score" Return
+
+# The ten renames take 300 ms each once the save has committed: five of them
+# are done after a second and a half.
+for _ in $(seq 100); do [ -e "$data/.commit" ] && break; sleep 0.05; done
+[ -e "$data/.commit" ] || fail "the save never committed"
+sleep 1.6
+kill -KILL "$game_pid"
+wait "$game_pid" 2>/dev/null || true
+game_pid=
+[ -e "$data/.commit" ] && [ -e "$data/.name5.dat.new" ] || fail "the kill missed the renames: $(ls -A "$data")"
+
+start_game "$game"
+menu=$(window_named "Quillway - Main Menu") || fail "no main menu after the kill"
+click_new_game "$menu"
+title_matches "^Quillway - Game - Score: -[0-9]+ - Lives: 3 - Level: 1\$" || fail "no game after the kill"
+quit_from_menu "$menu"
+expect_exit 0
+
+expected=$(printf '900\tAda\n500\tBjörn\n\t\n%s\tAnonymous\n-500\tDee' "$score")
+[ "$("$table" read "$data")" = "$expected" ] ||
+    fail "the files hold:$(echo; "$table" read "$data") expected:$(echo; echo "$expected")"
+left=$(ls -A "$data" | tr '\n' ' ')
+[ "$left" = ".lock name1.dat name2.dat name3.dat name4.dat name5.dat score1.dat score2.dat score3.dat score4.dat score5.dat " ] ||
+    fail "the folder holds: $left"
+echo "PASS"
