@@ -92,12 +92,25 @@ seed_scores() {
 # xdotool types each through a key it remaps on the fly, and a game busy
 # drawing may read the key before the new mapping: the letter is lost.
 map_letters() {
-    local spec code
-    for spec in "$@"; do
+    local keysyms code
+    for keysyms in "$@"; do
         # awk reads to the end: leaving early would kill xmodmap with SIGPIPE,
         # and pipefail would end the test without a word.
         code=$(xmodmap -pke | awk 'NF == 3 && $2 > 8 && !code { code = $2 } END { print code }')
-        [ -n "$code" ] || fail "no free key for $spec"
-        xmodmap -e "keycode $code = $spec" || fail "cannot map $spec"
+        [ -n "$code" ] || fail "no free key for $keysyms"
+        xmodmap -e "keycode $code = $keysyms" || fail "cannot map $keysyms"
     done
+}
+
+# One step up into the red cars for each of the lives given (e.g. 3 2 1), in
+# the game window $game_window, until the last ends the game with a high score.
+lose_to_traffic() {
+    local lives
+    for lives in "$@"; do
+        title_within " - Lives: $lives - " 30 || fail "no life $lives"
+        xdotool windowactivate --sync "$game_window" 2>/dev/null || true
+        xdotool key Up
+        [ "$lives" -gt 1 ] && { title_within " - Lives: $((lives - 1)) - " 30 || fail "life $lives was not lost"; }
+    done
+    title_within "^You have acheived a high score\$" 30 || fail "no name box after the last life"
 }

@@ -21,14 +21,7 @@ click_new_game "$menu"
 title_matches "^Quillway - Game - Score: -[0-9]+ - Lives: 3 - Level: 1\$" || fail "no game running"
 game_window=$(window_named "Quillway - Game.*") || fail "no game window"
 
-# Lost to the traffic: one step up into the red cars, each life.
-for lives in 3 2 1; do
-    title_within " - Lives: $lives - " 30 || fail "no life $lives"
-    xdotool windowactivate --sync "$game_window" 2>/dev/null || true
-    xdotool key Up
-    [ "$lives" -gt 1 ] && { title_within " - Lives: $((lives - 1)) - " 30 || fail "life $lives was not lost"; }
-done
-title_within "^You have acheived a high score\$" 30 || fail "no name box"
+lose_to_traffic 3 2 1
 score=$(score_of "$game_window")
 answer "You have acheived a high score" Return
 
