@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "chase.h"
 
+#include "assets/assets.h"
 #include "platform/image.h"
 
 namespace front {
@@ -16,7 +17,29 @@ constexpr float carStep = 40;
 constexpr float carTurnAround = 5000;
 constexpr float carStart = -6000;
 constexpr float hedgehogStart = -1000;
+
+platform::ImageLayout chaserLayout(const char *name, float left, int width, const char *picture, int top)
+{
+    return {.name = QString::fromLatin1(name),
+            .left = int(left),
+            .top = top,
+            .width = width,
+            .height = 720,
+            .visible = true,
+            .stretch = false,
+            .picture = QString::fromLatin1(picture)};
+}
 } // namespace
+
+platform::ImageLayout chaseCarLayout(int top)
+{
+    return chaserLayout("Car", carStart, 1440, assets::sideCar, top);
+}
+
+platform::ImageLayout chaseHedgehogLayout(int top)
+{
+    return chaserLayout("Hedgehog", hedgehogStart, 930, assets::sideHog, top);
+}
 
 void chaseTick(platform::Image &car, platform::Image &hedgehog)
 {

@@ -4,6 +4,7 @@
 
 namespace platform {
 class Image;
+struct ImageLayout;
 }
 
 namespace front {
@@ -12,5 +13,10 @@ namespace front {
 // and along the foot of the rules window. Both windows move their own pair of
 // images with this one routine, so the two can never drift apart.
 void chaseTick(platform::Image &car, platform::Image &hedgehog);
+
+// The layouts of the chase's car and hedgehog, at their starting places on
+// the row whose top is `top`, drawn at their own size.
+platform::ImageLayout chaseCarLayout(int top);
+platform::ImageLayout chaseHedgehogLayout(int top);
 
 } // namespace front

@@ -53,19 +53,6 @@ platform::LabelLayout titleLayout()
     return title;
 }
 
-// The two pictures of the chase, drawn at their own size.
-platform::ImageLayout chaser(const char *name, int left, int width, const char *picture)
-{
-    return {.name = QString::fromLatin1(name),
-            .left = left,
-            .top = 960,
-            .width = width,
-            .height = 720,
-            .visible = true,
-            .stretch = false,
-            .picture = QString::fromLatin1(picture)};
-}
-
 // The small pictures down both sides of the menu, scaled to their control.
 platform::ImageLayout blinker(const char *name, int left, int top, int width, int height, bool visible,
                               const char *picture)
@@ -104,8 +91,8 @@ MainMenu::MainMenu(platform::App &app)
     , NewGame(this, item("NewGame", "New Game", 120, 1800, QColor(255, 0, 255)), [this] { NewGame_Click(); })
     , Help(this, item("Help", "Rules", 240, 2760, QColor(255, 128, 0)), [this] { Help_Click(); })
     , Quit(this, item("Quit", "Quit", 120, 3720, QColor(0, 0, 255)), [this] { Quit_Click(); })
-    , Car(this, chaser("Car", -6000, 1440, assets::sideCar))
-    , Hedgehog(this, chaser("Hedgehog", -1000, 930, assets::sideHog))
+    , Car(this, chaseCarLayout(960))
+    , Hedgehog(this, chaseHedgehogLayout(960))
     , Car1(this, blinkCar("Car1", 0, 360))
     , Car2(this, blinkCar("Car2", 120, 2760))
     , Car3(this, blinkCar("Car3", 3600, 1920))

@@ -43,18 +43,6 @@ platform::LabelLayout paragraph(const char *name, int top, int height, const QSt
     return layout;
 }
 
-platform::ImageLayout chaser(const char *name, int left, int width, const char *picture)
-{
-    return {.name = QString::fromLatin1(name),
-            .left = left,
-            .top = 4700,
-            .width = width,
-            .height = 720,
-            .visible = true,
-            .stretch = false,
-            .picture = QString::fromLatin1(picture)};
-}
-
 } // namespace
 
 Rules::Rules(platform::App &app)
@@ -84,8 +72,8 @@ Rules::Rules(platform::App &app)
     , Label7(this,
              paragraph("Label7", 4320, 255,
                        QStringLiteral("When you get on to higher levels, the time runs out faster.")))
-    , Car(this, chaser("Car", -6000, 1440, assets::sideCar))
-    , Hedgehog(this, chaser("Hedgehog", -1000, 930, assets::sideHog))
+    , Car(this, chaseCarLayout(4700))
+    , Hedgehog(this, chaseHedgehogLayout(4700))
     , Timer1(this, QStringLiteral("Timer1"), 10, true, [this] { Timer1_Timer(); })
 {
 }
