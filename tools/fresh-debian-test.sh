@@ -98,6 +98,8 @@ git -C "$root/root/quillway" checkout -q --detach "$rev"
 for m in proc sys dev dev/pts; do
     mount --bind "/$m" "$root/$m"
 done
+# Shared memory as a booted system has it (sway's buffers live there).
+mount -t tmpfs -o mode=1777,nosuid,nodev tmpfs "$root/dev/shm"
 
 echo "Running tools/setup.sh test at $rev"
 env -i HOME=/root USER=root LOGNAME=root SHELL=/bin/bash TERM="${TERM:-dumb}" \
