@@ -39,16 +39,19 @@ private slots:
 
         using K = QList<int>;
         QTest::newRow("first Tab selects New Game") << K{Qt::Key_Tab} << "NewGame" << "MainMenu" << 0;
-        QTest::newRow("first Up arrow selects New Game too") << K{Qt::Key_Up} << "NewGame" << "MainMenu" << 0;
+        QTest::newRow("first Up arrow: the last item, Quit") << K{Qt::Key_Up} << "Quit" << "MainMenu" << 0;
+        QTest::newRow("first Shift+Tab: Quit too") << K{Qt::Key_Backtab} << "Quit" << "MainMenu" << 0;
         QTest::newRow("Tab, Tab: Rules") << K{Qt::Key_Tab, Qt::Key_Tab} << "Help" << "MainMenu" << 0;
         QTest::newRow("Shift+Tab from New Game wraps to Quit") << K{Qt::Key_Tab, Qt::Key_Backtab} << "Quit" << "MainMenu" << 0;
         QTest::newRow("Down past Quit wraps to New Game")
             << K{Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Down} << "NewGame" << "MainMenu" << 0;
-        QTest::newRow("Return with nothing selected: nothing") << K{Qt::Key_Return, Qt::Key_Space} << "" << "MainMenu" << 0;
+        QTest::newRow("Return at start: New Game, chosen as the menu opened") << K{Qt::Key_Return} << "NewGame" << "QuillwayGame" << 0;
         QTest::newRow("Return on New Game starts a game") << K{Qt::Key_Tab, Qt::Key_Return} << "NewGame" << "QuillwayGame" << 0;
         QTest::newRow("Space on Rules opens the rules") << K{Qt::Key_Down, Qt::Key_Down, Qt::Key_Space} << "Help" << "Rules" << 0;
         QTest::newRow("Escape closes the rules as the close box does")
             << K{Qt::Key_Down, Qt::Key_Down, Qt::Key_Space, Qt::Key_Escape} << "Help" << "MainMenu" << 0;
+        QTest::newRow("back from the rules, Rules still chosen") << K{Qt::Key_Down, Qt::Key_Down, Qt::Key_Space, Qt::Key_Escape, Qt::Key_Return}
+                                                                 << "Help" << "Rules" << 0;
         QTest::newRow("Return on Quit asks") << K{Qt::Key_Tab, Qt::Key_Backtab, Qt::Key_Return} << "Quit" << "MainMenu" << 1;
         // The game's own keys are untouched: Escape there is any other key.
         QTest::newRow("Escape in the game: nothing") << K{Qt::Key_Tab, Qt::Key_Return, Qt::Key_Escape} << "NewGame" << "QuillwayGame" << 0;
@@ -70,8 +73,40 @@ private slots:
         QVERIFY(!s.rules.isVisible() || active == QLatin1String("Rules"));
         // A screen reader follows the selection.
         QAccessibleInterface *focus = QAccessible::queryAccessibleInterface(s.menu.widget())->focusChild();
-        if (!selected.isEmpty())
-            QCOMPARE(focus->text(QAccessible::Name), s.menu.focusedLabel()->Caption());
+        QCOMPARE(focus->text(QAccessible::Name), s.menu.focusedLabel()->Caption());
+    }
+
+    // What has the focus, for a screen reader, as the menu gets it: the
+    // chosen item, which the reader then speaks.
+    void chosenItemFocusedOnOpening_data()
+    {
+        QTest::addColumn<QList<int>>("keys");
+        QTest::addColumn<bool>("byMouse"); // the rules opened by a click and closed by Escape
+        QTest::addColumn<QString>("focused");
+        using K = QList<int>;
+        QTest::newRow("at start: New Game") << K{} << false << "New Game";
+        QTest::newRow("back from the rules: Rules") << K{Qt::Key_Down, Qt::Key_Down, Qt::Key_Space, Qt::Key_Escape} << false << "Rules";
+        QTest::newRow("back from rules opened by the mouse: New Game") << K{} << true << "New Game";
+    }
+
+    void chosenItemFocusedOnOpening()
+    {
+        QFETCH(QList<int>, keys);
+        QFETCH(bool, byMouse);
+        QFETCH(QString, focused);
+        FrontSession s;
+        for (int key : keys)
+            player::pressKey(*s.app.activeForm(), key);
+        if (byMouse) {
+            player::click(s.menu.Help);
+            player::pressKey(s.rules, Qt::Key_Escape);
+        }
+        QApplication::setActiveWindow(s.menu.widget()); // as the window system does; this platform cannot
+        QAccessibleInterface *item = QAccessible::queryAccessibleInterface(s.menu.widget())->focusChild();
+        QVERIFY(item);
+        QCOMPARE(item->text(QAccessible::Name), focused);
+        QVERIFY(item->state().focused);
+        QCOMPARE(item->role(), QAccessible::Button);
     }
 
     // A mouse player sees the menu as laid out; the mark comes with the
@@ -110,8 +145,9 @@ private slots:
             << "MainMenu"
             << QStringList{QStringLiteral("window %1 Quillway - Main Menu").arg(QAccessible::Window), text + "Quillway",
                            button + "New Game" + press, button + "Rules" + press, button + "Quit" + press};
-        QTest::newRow("rules: the five paragraphs in reading order, the empty strip left out")
-            << "Rules" << QStringList{QStringLiteral("window %1 Quillway - Rules").arg(QAccessible::Window)};
+        // A dialog, so that its text is read as it opens.
+        QTest::newRow("rules: a dialog with the five paragraphs in reading order, the empty strip left out")
+            << "Rules" << QStringList{QStringLiteral("window %1 Quillway - Rules").arg(QAccessible::Dialog)};
     }
 
     void screenReaderTree()
