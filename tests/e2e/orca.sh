@@ -54,9 +54,19 @@ speech-dispatcher --run-single --timeout 0 --config-dir "$speechd" \
     --communication-method unix_socket --socket-path "$e2e_tmp/speechd.sock" >"$e2e_tmp/speechd.log" 2>&1 &
 speechd_pid=$!
 
-# Orca's settings live in a folder of their own: a first start there writes
-# the defaults and asks nothing.
-orca --replace --user-prefs "$e2e_tmp/orca" >"$e2e_tmp/orca.log" 2>&1 &
+# Orca's own launcher will not start beside another Orca of the same user, on
+# any display, and its --replace kills them all (a developer's own screen
+# reader among them). So Orca's main loop is started here directly, for this
+# session alone, with its settings in a folder of their own: a first start
+# there writes the defaults and asks nothing.
+/usr/bin/python3 - "$e2e_tmp/orca" >"$e2e_tmp/orca.log" 2>&1 <<'EOF' &
+import sys
+from orca import orca
+settings = orca.getSettingsManager()
+settings.activate(sys.argv[1], {})
+sys.path.insert(0, settings.getPrefsDir())
+sys.exit(orca.main())
+EOF
 orca_pid=$!
 
 # The line count of the transcript so far: what is heard next comes after it.
@@ -108,10 +118,17 @@ title_within ' - Lives: 2 - ' 30 || fail "the traffic took no life"
 heard_after "$at" 'Lives: 2' 10 || deaf "the life lost was not spoken" "$at"
 
 # The quit question, from the menu: its title, its text and its buttons.
+# Each step waits for Orca to have spoken the one before: a reader that is
+# behind drops what has become stale, and would read only the box's button.
 at=$(mark)
 xdotool windowactivate --sync "$menu" 2>/dev/null || true
-xdotool key Up Return
-window_named "Quit Quillway\\?" >/dev/null || fail "Up, Return on the menu did not ask to quit"
+heard_after "$at" 'Quillway - Main Menu' 10 || deaf "the menu was not spoken as it came back" "$at"
+at=$(mark)
+xdotool key Up
+heard_after "$at" '^Quit push button' 5 || deaf "Up from New Game did not choose Quit" "$at"
+at=$(mark)
+xdotool key Return
+window_named "Quit Quillway\\?" >/dev/null || fail "Return on Quit did not ask to quit"
 for words in 'Quit Quillway\?' 'Are you sure you want to quit\?' 'Yes'; do
     heard_after "$at" "$words" 10 || deaf "the quit question did not say \"$words\"" "$at"
 done
