@@ -22,9 +22,17 @@ export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 
 speechd_pid=
 orca_pid=
+# Orca and speech-dispatcher end before the X server they talk to, killed
+# outright if they take more than 3 s.
 reader_cleanup() {
-    [ -n "$orca_pid" ] && kill "$orca_pid" 2>/dev/null || true
-    [ -n "$speechd_pid" ] && kill "$speechd_pid" 2>/dev/null || true
+    local pids="$orca_pid $speechd_pid" watchdog
+    if [ -n "${pids// /}" ]; then
+        kill $pids 2>/dev/null || true
+        (sleep 3 && kill -9 $pids 2>/dev/null) &
+        watchdog=$!
+        wait $pids 2>/dev/null || true
+        kill "$watchdog" 2>/dev/null || true
+    fi
     e2e_cleanup
 }
 trap reader_cleanup EXIT
