@@ -18,7 +18,8 @@ platform::FormLayout rulesLayout()
             .clientHeight = 5595,
             .backColor = QColor(192, 192, 192),
             .picture = QString::fromLatin1(assets::sideHog),
-            .escapeCloses = true};
+            .escapeCloses = true,
+            .readOnOpening = true};
 }
 
 // The window's default face, MS Sans Serif, is drawn with Liberation Sans,

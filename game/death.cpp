@@ -76,6 +76,7 @@ void QuillwayGame::gameOver()
         Lives = 3;
         Timer.setWidth(fullBar);
         Timer5.setEnabled(true);
+        tellNewGame();
     } else {
         // The window is only hidden: New Game brings it back and sets up a
         // fresh game there.

@@ -93,9 +93,11 @@ void QuillwayGame::togglePause()
         showTitle(false);
         startTimers();
         Paused = 0;
+        announce(QStringLiteral("Resumed"));
     } else {
         showTitle(true);
         stopTimers();
         Paused = 1;
+        announce(QStringLiteral("Paused"));
     }
 }

@@ -119,6 +119,15 @@ void QuillwayGame::Form_Activate()
 {
     setUpRound();
     startTimers();
+    tellNewGame();
+}
+
+void QuillwayGame::tellNewGame()
+{
+    setSpokenCaption(gameTitle(false));
+    m_livesTold = Lives;
+    m_levelTold = Level;
+    announce(QStringLiteral("Score: %1 - Lives: %2 - Level: %3").arg(Score).arg(Lives).arg(Level));
 }
 
 void QuillwayGame::setUpRound()

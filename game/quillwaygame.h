@@ -111,6 +111,10 @@ private:
     // The countdown bar's width when full.
     static constexpr float fullBar = 7245;
     void gameOver();
+    // Tells a screen reader of a new game at once: its whole state read out,
+    // and the window named for it, while the title itself waits for the
+    // countdown's next tick.
+    void tellNewGame();
     scores::TableBoxes tableBoxes();
 
     void laneTick(const Lane &lane);

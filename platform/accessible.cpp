@@ -142,12 +142,14 @@ private:
     int m_index;
 };
 
-// A window: a frame named by its title, holding its items.
+// A window: a frame named by its title, holding its items; a window of text
+// to be read on opening is a dialog, whose text screen readers read out as
+// the window gets the focus.
 class FormInterface final : public QAccessibleWidget
 {
 public:
     explicit FormInterface(Canvas *canvas)
-        : QAccessibleWidget(canvas, QAccessible::Window)
+        : QAccessibleWidget(canvas, canvas->form().layout().readOnOpening ? QAccessible::Dialog : QAccessible::Window)
         , m_canvas(canvas)
     {
     }

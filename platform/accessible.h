@@ -12,7 +12,8 @@ class Form;
 // What screen readers see of the windows. The layer paints its labels and
 // pictures itself, so Qt knows nothing of them; this tells it. A window is a
 // frame named by its title, with one child per label in layout order (menu
-// items as push buttons whose press is their click, other labels as text),
+// items as push buttons whose press is their click, other labels as text; a
+// window of text read on opening is a dialog),
 // then the window's status lines and its latest announcement. Pictures are
 // decoration and are left out.
 namespace accessible {

@@ -15,6 +15,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QTimer>
 
 namespace platform {
 
@@ -73,7 +74,7 @@ void Canvas::paintEvent(QPaintEvent *event)
     }
     // The label the keyboard selected: a dotted rectangle round its text, as
     // the desktop marks a focused label, in front of everything.
-    if (const Label *focused = m_form.focusedLabel()) {
+    if (const Label *focused = m_form.focusMarked() ? m_form.focusedLabel() : nullptr) {
         painter.setPen(QPen(Qt::black, 1, Qt::DotLine));
         painter.setBrush(Qt::NoBrush);
         painter.drawRect(focused->inkRect().adjusted(0, 0, -1, -1));
@@ -112,6 +113,20 @@ void Canvas::closeEvent(QCloseEvent *event)
     // The form decides, and hides or unloads the window itself.
     event->ignore();
     m_form.closeRequested();
+}
+
+void Canvas::focusInEvent(QFocusEvent *event)
+{
+    QWidget::focusInEvent(event);
+    // Qt tells screen readers that the window has the focus once this has
+    // returned; the selected label is told after that, so that the window's
+    // name is followed by the label, as in a dialog with a focused button.
+    if (m_form.focusedLabel()) {
+        QTimer::singleShot(0, this, [this] {
+            if (hasFocus())
+                accessible::focusMoved(m_form);
+        });
+    }
 }
 
 } // namespace platform

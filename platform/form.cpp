@@ -56,6 +56,7 @@ void Form::Load()
     m_canvas = new Canvas(*this);
     m_shownSinceLoad = false;
     m_focused = nullptr;
+    m_marked = false;
     m_loaded = true;
     m_loading = false;
     Form_Load();
@@ -75,6 +76,7 @@ void Form::Show()
     // Recorded before the window system hears of it, so its own focus change
     // that follows is seen as the same switch.
     const bool activates = m_app.makeActive(*this);
+    chooseFirstLabel();
     m_canvas->show();
     if (QGuiApplication::platformName() != QLatin1String("offscreen")) // it has no stacking to change
         m_canvas->raise();
@@ -117,6 +119,14 @@ void Form::setCaption(const QString &caption)
     ensureLoaded();
     m_caption = caption;
     m_canvas->setWindowTitle(caption);
+    if (!m_canvas->accessibleName().isEmpty())
+        m_canvas->setAccessibleName(QString());
+}
+
+void Form::setSpokenCaption(const QString &caption)
+{
+    ensureLoaded();
+    m_canvas->setAccessibleName(caption);
 }
 
 bool Form::isVisible() const
@@ -185,9 +195,12 @@ bool Form::navigate(int keyCode, int shift)
     if (keyCode == vk::Tab || keyCode == vk::Up || keyCode == vk::Down) {
         const auto at = std::find(labels.begin(), labels.end(), m_focused);
         const int count = int(labels.size());
-        int next = 0; // the first use of the keyboard selects the first label
-        if (at != labels.end())
+        // From no choice that the player has seen, forwards is the first
+        // label and backwards the last.
+        int next = backwards ? count - 1 : 0;
+        if (m_marked && at != labels.end())
             next = (int(at - labels.begin()) + (backwards ? count - 1 : 1)) % count;
+        m_marked = true;
         setFocusedLabel(labels[size_t(next)]);
         return true;
     }
@@ -206,6 +219,15 @@ void Form::setFocusedLabel(Label *label)
     m_focused = label;
     invalidate(label->inkRect());
     accessible::focusMoved(*this);
+}
+
+void Form::chooseFirstLabel()
+{
+    if (!m_layout.keyboardWorksLabels || m_focused)
+        return;
+    const std::vector<Label *> labels = clickableLabels();
+    if (!labels.empty())
+        m_focused = labels.front(); // spoken as the window gets the focus
 }
 
 void Form::setStatus(const QStringList &lines)

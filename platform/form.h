@@ -29,6 +29,9 @@ struct FormLayout {
     QString picture; // drawn once, unscaled, at the top-left; may be empty
     bool escapeCloses = false; // Escape is the close box, for a window without buttons
     bool keyboardWorksLabels = false; // see Form
+    // A window of text to be read as it opens: screen readers are told it is
+    // a dialog, and read its labels as they read a box's text.
+    bool readOnOpening = false;
 };
 
 // One of the program's windows. The object (and so every variable a window
@@ -43,9 +46,12 @@ struct FormLayout {
 // In a window laid out with keyboardWorksLabels the keyboard works the
 // clickable labels, and these keys do not reach its KeyDown handler:
 // Tab, Shift+Tab and the Up and Down arrows move among those labels in
-// layout order, Return and Space click the selected one. Nothing is selected,
-// and no focus mark drawn, until the keyboard is first used for it, so a
-// mouse player sees the window exactly as laid out.
+// layout order, Return and Space click the selected one. The first label is
+// selected when the window is shown, so a screen reader has it to speak and
+// Return clicks it; but no focus mark is drawn until the keyboard is first
+// used for it, so a mouse player sees the window exactly as laid out. Until
+// then the player has seen no choice: the first Tab or Down marks the first
+// label, the first Shift+Tab or Up the last.
 class Form
 {
 public:
@@ -100,8 +106,14 @@ public:
     void announce(const QString &text);
     const QString &announcement() const { return m_announcement; }
 
+    // What a screen reader calls the window until the caption is next written,
+    // for a caption that is due to change but must not be seen changing yet.
+    void setSpokenCaption(const QString &caption);
+
     // The label the keyboard has selected, or nullptr.
     Label *focusedLabel() const { return m_focused; }
+    // Whether the focus mark is drawn: once the keyboard has worked the labels.
+    bool focusMarked() const { return m_focused && m_marked; }
     // The labels that take clicks, in the order the keyboard visits them.
     std::vector<Label *> clickableLabels() const;
 
@@ -126,6 +138,8 @@ private:
     // Keyboard use of the labels; true when the key was used for it.
     bool navigate(int keyCode, int shift);
     void setFocusedLabel(Label *label);
+    // Selects the first label, unmarked, if none is.
+    void chooseFirstLabel();
 
     App &m_app;
     QString m_name;
@@ -137,6 +151,7 @@ private:
     bool m_loading = false;
     bool m_shownSinceLoad = false;
     Label *m_focused = nullptr;
+    bool m_marked = false;
     QStringList m_status;
     QString m_announcement;
 };

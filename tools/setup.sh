@@ -33,6 +33,7 @@ packages=(
     dpkg-dev file fakeroot lintian
     clang libclang-rt-14-dev libxcb1-dev
     at-spi2-core python3-pyatspi dbus dbus-x11 x11-xkb-utils
+    orca speech-dispatcher
 )
 
 as_root() {

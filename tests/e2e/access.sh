@@ -46,7 +46,7 @@ for _ in $(seq 50); do grep -qs listening "$e2e_tmp/heard.log" && break; sleep 0
 reader press "Quillway - Main Menu" "New Game" || fail "cannot press New Game: $(cat "$e2e_tmp/reader.log")"
 title_matches '^Quillway - Game - Score' || fail "New Game pressed by the reader opened no game"
 wait "$listener"
-grep -x 'Lives: 3 - Level: 1' "$e2e_tmp/heard.log" >/dev/null || fail "nothing read out at the start: $(cat "$e2e_tmp/heard.log")"
+grep -x 'Score: 0 - Lives: 3 - Level: 1' "$e2e_tmp/heard.log" >/dev/null || fail "nothing read out at the start: $(cat "$e2e_tmp/heard.log")"
 play=$(xdotool search --onlyvisible --name '^Quillway - Game' | head -n 1)
 
 setxkbmap ru || fail "no Russian layout"

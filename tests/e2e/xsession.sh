@@ -142,3 +142,10 @@ start_game() {
 source "$(dirname "${BASH_SOURCE[0]}")/ending.sh"
 
 wm_ready
+# A test on a private D-Bus session (E2E_PRIVATE_BUS) hands this session's
+# folders and display to the services the bus starts: the accessibility bus
+# puts its socket in the runtime folder, and tests side by side would
+# otherwise share the caller's one.
+if [ -n "${E2E_PRIVATE_BUS:-}" ]; then
+    dbus-update-activation-environment HOME XDG_RUNTIME_DIR XDG_DATA_HOME DISPLAY
+fi
