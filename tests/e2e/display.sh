@@ -9,7 +9,7 @@
 #   session of its own), with no platform chosen: the menu is an X11 window
 #   with its whole title, centred on the screen, offering no maximise; with
 #   QT_QPA_PLATFORM=wayland the game stays on Wayland.
-# - The compositor killed under the game: one line and status 1.
+# - The compositor killed under both games: one line each and status 1.
 # About five seconds.
 # Usage: display.sh path/to/quillway
 set -euo pipefail
@@ -21,14 +21,14 @@ export XDG_DATA_HOME="$HOME/.local/share"
 export LC_ALL=C.UTF-8
 unset DISPLAY WAYLAND_DISPLAY XAUTHORITY QT_QPA_PLATFORM XDG_CURRENT_DESKTOP XDG_SESSION_TYPE
 mkdir -p "$HOME"
-session_pid= bus_pid= mutter_pid= xwayland_pid= game_pid=
+session_pid= bus_pid= mutter_pid= xwayland_pid= game_pid= wayland_game_pid=
 
 # mutter ignores SIGTERM when headless, and its XWayland leaves its sockets
 # and locks behind (two displays: one for X clients, one of its own).
 stop_all() {
     local pid lock n
     set +e # whatever has already ended, stop the rest
-    for pid in $game_pid $mutter_pid $xwayland_pid; do kill -9 "$pid" 2>/dev/null; done
+    for pid in $game_pid $wayland_game_pid $mutter_pid $xwayland_pid; do kill -9 "$pid" 2>/dev/null; done
     for pid in $bus_pid $session_pid; do kill "$pid" 2>/dev/null; done
     wait 2>/dev/null
     if [ -n "$mutter_pid" ]; then
@@ -39,7 +39,7 @@ stop_all() {
             rm -f "$lock" "/tmp/.X11-unix/X$n"
         done
     fi
-    game_pid= mutter_pid= xwayland_pid= bus_pid= session_pid=
+    game_pid= wayland_game_pid= mutter_pid= xwayland_pid= bus_pid= session_pid=
 }
 trap 'stop_all; rm -rf "$e2e_tmp"' EXIT
 
@@ -104,18 +104,15 @@ x_window() {
 }
 
 # Asked for Wayland: the menu's title goes to the compositor, and X never
-# sees the game.
-QT_QPA_PLATFORM=wayland WAYLAND_DEBUG=client "$game" >"$e2e_tmp/out.log" 2>&1 &
-game_pid=$!
+# sees the game. It stays open beside the next one.
+QT_QPA_PLATFORM=wayland WAYLAND_DEBUG=client "$game" >"$e2e_tmp/wayland.log" 2>&1 &
+wayland_game_pid=$!
 for _ in $(seq 100); do
-    grep -q 'set_title("Quillway - Main Menu")' "$e2e_tmp/out.log" && break
+    grep -q 'set_title("Quillway - Main Menu")' "$e2e_tmp/wayland.log" && break
     sleep 0.1
 done
-grep -q 'set_title("Quillway - Main Menu")' "$e2e_tmp/out.log" || fail "QT_QPA_PLATFORM=wayland: no menu on Wayland"
+grep -q 'set_title("Quillway - Main Menu")' "$e2e_tmp/wayland.log" || fail "QT_QPA_PLATFORM=wayland: no menu on Wayland"
 xwininfo -root -tree | grep -q '"Quillway' && fail "QT_QPA_PLATFORM=wayland: a window on X"
-kill "$game_pid"
-wait "$game_pid" 2>/dev/null || true
-game_pid=
 echo "QT_QPA_PLATFORM=wayland: on Wayland"
 
 # No platform chosen: XWayland, where mutter draws the title bar.
@@ -134,14 +131,21 @@ dx=$((x - left - (width - w) / 2)) dy=$((y - top - (height - h) / 2))
     fail "the menu is not centred: ${w}x$h at $x,$y, frame $left,$top, on ${width}x$height"
 echo "no platform chosen: on XWayland, whole title, centred"
 
-# The compositor gone: XWayland goes with it, and the game says so.
+# The compositor gone, XWayland with it: each game says so in one line (the
+# Wayland one's protocol trace aside) and ends with status 1.
+lost() {
+    local status=0
+    timeout 10 tail --pid="$1" -f /dev/null || fail "$3: the game outlived its display"
+    wait "$1" || status=$?
+    [ "$status" -eq 1 ] || fail "$3: display lost, status $status"
+    grep -v '^\[' "$2" >"$e2e_tmp/said.log" || true
+    [ "$(wc -l <"$e2e_tmp/said.log")" -eq 1 ] && grep -q '^quillway: lost the display: ' "$e2e_tmp/said.log" ||
+        fail "$3: display lost, not one line saying so: $(head -c 500 "$e2e_tmp/said.log")"
+}
 kill -9 "$mutter_pid"
-status=0
-timeout 10 tail --pid="$game_pid" -f /dev/null || fail "the game outlived its display"
-wait "$game_pid" || status=$?
+lost "$game_pid" "$e2e_tmp/out.log" XWayland
 game_pid=
-[ "$status" -eq 1 ] || fail "display lost: status $status"
-[ "$(wc -l <"$e2e_tmp/out.log")" -eq 1 ] && grep -q '^quillway: lost the display: ' "$e2e_tmp/out.log" ||
-    fail "display lost: not one line saying so"
-echo "display lost: said so"
+lost "$wayland_game_pid" "$e2e_tmp/wayland.log" Wayland
+wayland_game_pid=
+echo "display lost: said so, on XWayland and on Wayland"
 echo "PASS"
