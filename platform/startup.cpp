@@ -21,7 +21,8 @@ QByteArray platformFor(const Session &session)
     if (!wayland)
         return {};
     const QList<QByteArray> desktops = session.currentDesktop.toLower().split(':');
-    return desktops.contains("gnome") ? QByteArrayLiteral("xcb") : QByteArray();
+    // Wayland after all if the X display does not answer.
+    return desktops.contains("gnome") ? QByteArrayLiteral("xcb;wayland") : QByteArray();
 }
 
 StartupWatch::StartupWatch(QString programName)

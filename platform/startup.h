@@ -25,7 +25,8 @@ struct Session {
 // GNOME draws no title bar for Wayland windows, and the one Qt 6.4 draws
 // itself cuts long titles, offers a maximise button and centres nothing; so
 // on GNOME's Wayland session, when the player has chosen no platform and an
-// X display is there, the windows go through XWayland, as Qt 5 did. Every
+// X display is there, the windows go through XWayland, as Qt 5 did (and
+// through Wayland if XWayland does not answer after all). Every
 // other desktop, and any choice of the player's, keeps Qt's own choice.
 QByteArray platformFor(const Session &session);
 
