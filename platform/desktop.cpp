@@ -16,7 +16,7 @@ namespace platform {
 
 namespace {
 // Qt's message handler is a plain function: it reaches the watch through this.
-StartupWatch *watch = nullptr;
+DisplayWatch *watch = nullptr;
 
 void onQtMessage(QtMsgType type, const QMessageLogContext &, const QString &message)
 {
@@ -35,8 +35,8 @@ int runOnDesktop(const char *programName, const std::function<int(App &)> &body)
     static char fallbackName[] = "quillway";
     int argc = 1;
     char *argv[] = {programName ? const_cast<char *>(programName) : fallbackName, nullptr};
-    StartupWatch startupWatch(QFileInfo(QString::fromLocal8Bit(argv[0])).fileName());
-    watch = &startupWatch;
+    DisplayWatch displayWatch(QFileInfo(QString::fromLocal8Bit(argv[0])).fileName());
+    watch = &displayWatch;
     qInstallMessageHandler(onQtMessage);
     const QByteArray platform = platformFor(Session::fromEnvironment());
     if (!platform.isEmpty())
@@ -46,7 +46,7 @@ int runOnDesktop(const char *programName, const std::function<int(App &)> &body)
     // names the executable.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.quillway.Quillway"));
     QApplication qtApp(argc, argv);
-    startupWatch.started();
+    displayWatch.started();
 
     RealClock clock;
     QtDialogs dialogs;

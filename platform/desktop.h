@@ -14,7 +14,7 @@ class App;
 // On GNOME's Wayland session it runs through XWayland (see platformFor).
 // The program writes no log: Qt's own messages are dropped, except one line
 // on standard error when the display cannot be reached or goes away (see
-// StartupWatch).
+// DisplayWatch).
 int runOnDesktop(const char *programName, const std::function<int(App &)> &body);
 
 // Delivers the player's events until the program ends.

@@ -25,14 +25,14 @@ QByteArray platformFor(const Session &session)
     return desktops.contains("gnome") ? QByteArrayLiteral("xcb;wayland") : QByteArray();
 }
 
-StartupWatch::StartupWatch(QString programName)
+DisplayWatch::DisplayWatch(QString programName)
     : m_programName(std::move(programName))
 {
 }
 
-std::optional<QString> StartupWatch::lineFor(QtMsgType type, const QString &message)
+std::optional<QString> DisplayWatch::lineFor(QtMsgType type, const QString &message)
 {
-    QString oneLine = message.simplified();
+    const QString oneLine = message.simplified();
     if (!m_started && type == QtFatalMsg) {
         return QStringLiteral("%1: cannot connect to a display: %2")
             .arg(m_programName, m_firstWarning.isEmpty() ? oneLine : m_firstWarning);

@@ -26,8 +26,8 @@ struct Session {
 // itself cuts long titles, offers a maximise button and centres nothing; so
 // on GNOME's Wayland session, when the player has chosen no platform and an
 // X display is there, the windows go through XWayland, as Qt 5 did (and
-// through Wayland if XWayland does not answer after all). Every
-// other desktop, and any choice of the player's, keeps Qt's own choice.
+// through Wayland if XWayland does not answer after all). Every other
+// desktop, and any choice of the player's, keeps Qt's own choice.
 QByteArray platformFor(const Session &session);
 
 // Decides which of Qt's messages the player sees. Normal play says nothing;
@@ -37,10 +37,10 @@ QByteArray platformFor(const Session &session);
 //   warnings, the first of which names the display it tried;
 // - the display went away during play (Qt warns, then leaves with status 1);
 // - any other fatal message.
-class StartupWatch
+class DisplayWatch
 {
 public:
-    explicit StartupWatch(QString programName);
+    explicit DisplayWatch(QString programName);
 
     // The display is reached; from now on start-up warnings are no longer kept.
     void started() { m_started = true; }
