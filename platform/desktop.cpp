@@ -11,22 +11,29 @@
 #include <QFileInfo>
 #include <cstdio>
 #include <cstdlib>
+#include <mutex>
 
 namespace platform {
 
 namespace {
 // Qt's message handler is a plain function: it reaches the watch through this.
 DisplayWatch *watch = nullptr;
+std::mutex ending;
 
 void onQtMessage(QtMsgType type, const QMessageLogContext &, const QString &message)
 {
     const std::optional<QString> line = watch ? watch->lineFor(type, message) : std::nullopt;
+    if (!line && type != QtFatalMsg)
+        return;
+    // Ended here as the program ends itself, at once: no core dump after a
+    // fatal message, no clean-up run against a display that is gone. Qt's
+    // Wayland platform can find the compositor gone on two threads at once:
+    // the first says its line and ends the program, the other waits here.
+    ending.lock();
     if (line)
         std::fprintf(stderr, "%s\n", line->toLocal8Bit().constData());
-    if (type == QtFatalMsg) {
-        std::fflush(nullptr);
-        std::_Exit(1); // said in one line: no core dump besides
-    }
+    std::fflush(nullptr);
+    std::_Exit(1);
 }
 } // namespace
 

@@ -31,11 +31,11 @@ struct Session {
 QByteArray platformFor(const Session &session);
 
 // Decides which of Qt's messages the player sees. Normal play says nothing;
-// three failures say one line on standard error, and the program ends with a
-// non-zero status:
+// three failures say one line on standard error, after which the program
+// ends with status 1:
 // - the display cannot be reached at start: Qt's fatal message follows its
 //   warnings, the first of which names the display it tried;
-// - the display went away during play (Qt warns, then leaves with status 1);
+// - the display went away during play (Qt warns, then would leave);
 // - any other fatal message.
 class DisplayWatch
 {

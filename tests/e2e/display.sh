@@ -108,7 +108,7 @@ x_window() {
 QT_QPA_PLATFORM=wayland WAYLAND_DEBUG=client "$game" >"$e2e_tmp/wayland.log" 2>&1 &
 wayland_game_pid=$!
 for _ in $(seq 100); do
-    grep -q 'set_title("Quillway - Main Menu")' "$e2e_tmp/wayland.log" && break
+    grep -qs 'set_title("Quillway - Main Menu")' "$e2e_tmp/wayland.log" && break
     sleep 0.1
 done
 grep -q 'set_title("Quillway - Main Menu")' "$e2e_tmp/wayland.log" || fail "QT_QPA_PLATFORM=wayland: no menu on Wayland"
