@@ -5,27 +5,62 @@
 #include "app.h"
 #include "dialogs.h"
 #include "realclock.h"
+#include "startup.h"
 
 #include <QApplication>
+#include <QFileInfo>
+#include <cstdio>
+#include <cstdlib>
+#include <mutex>
 
 namespace platform {
 
+namespace {
+// Qt's message handler is a plain function: it reaches the watch through this.
+DisplayWatch *watch = nullptr;
+std::mutex ending;
+
+void onQtMessage(QtMsgType type, const QMessageLogContext &, const QString &message)
+{
+    const std::optional<QString> line = watch ? watch->lineFor(type, message) : std::nullopt;
+    if (!line && type != QtFatalMsg)
+        return;
+    // Ended here as the program ends itself, at once: no core dump after a
+    // fatal message, no clean-up run against a display that is gone. Qt's
+    // Wayland platform can find the compositor gone on two threads at once:
+    // the first says its line and ends the program, the other waits here.
+    ending.lock();
+    if (line)
+        std::fprintf(stderr, "%s\n", line->toLocal8Bit().constData());
+    std::fflush(nullptr);
+    std::_Exit(1);
+}
+} // namespace
+
 int runOnDesktop(const char *programName, const std::function<int(App &)> &body)
 {
-    qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &) {});
     static char fallbackName[] = "quillway";
     int argc = 1;
     char *argv[] = {programName ? const_cast<char *>(programName) : fallbackName, nullptr};
+    DisplayWatch displayWatch(QFileInfo(QString::fromLocal8Bit(argv[0])).fileName());
+    watch = &displayWatch;
+    qInstallMessageHandler(onQtMessage);
+    const QByteArray platform = platformFor(Session::fromEnvironment());
+    if (!platform.isEmpty())
+        qputenv("QT_QPA_PLATFORM", platform);
     // Wayland compositors match windows to the desktop file by this name
     // (the app id), for the icon and the entry in the dock; without it Qt
     // names the executable.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.quillway.Quillway"));
     QApplication qtApp(argc, argv);
+    displayWatch.started();
 
     RealClock clock;
     QtDialogs dialogs;
     App app(clock, dialogs);
-    return body(app);
+    const int status = body(app);
+    watch = nullptr;
+    return status;
 }
 
 int eventLoop()

@@ -11,7 +11,10 @@ class App;
 // Runs the program on the desktop: Qt's application, given no command line
 // (not even Qt's own options), the real clock and the real boxes. `body`
 // creates the windows, shows the first one and returns eventLoop().
-// The program prints nothing and writes no log: Qt's own messages are dropped.
+// On GNOME's Wayland session it runs through XWayland (see platformFor).
+// The program writes no log: Qt's own messages are dropped, except one line
+// on standard error when the display cannot be reached or goes away (see
+// DisplayWatch).
 int runOnDesktop(const char *programName, const std::function<int(App &)> &body);
 
 // Delivers the player's events until the program ends.

@@ -30,6 +30,7 @@ packages=(
     desktop-file-utils appstream
     qt6-wayland
     sway wtype grim python3
+    mutter xwayland
     dpkg-dev file fakeroot lintian
     clang libclang-rt-14-dev libxcb1-dev
     at-spi2-core python3-pyatspi dbus dbus-x11 x11-xkb-utils
