@@ -29,7 +29,7 @@ packages=(
     xvfb xauth xdotool x11-utils x11-xserver-utils imagemagick openbox
     desktop-file-utils appstream
     qt6-wayland
-    sway wtype grim python3
+    sway wtype grim python3 strace
     dpkg-dev file fakeroot lintian
     clang libclang-rt-14-dev libxcb1-dev
     at-spi2-core python3-pyatspi dbus dbus-x11 x11-xkb-utils
