@@ -85,12 +85,17 @@ bool writeTable(const HighScoreTable &table, const TableBoxes &boxes, const QStr
     return true;
 }
 
+std::optional<Entries> readShared(const TableBoxes &boxes, const QString &folder)
+{
+    const platform::FolderLock lock(folder, platform::FolderLock::Mode::Shared);
+    return lock.held() ? readTable(boxes, folder) : std::nullopt;
+}
+
 } // namespace
 
 bool loadTable(HighScoreTable &table, const TableBoxes &boxes, const QString &folder)
 {
-    const platform::FolderLock lock(folder, platform::FolderLock::Mode::Shared);
-    const std::optional<Entries> loaded = lock.held() ? readTable(boxes, folder) : std::nullopt;
+    const std::optional<Entries> loaded = readShared(boxes, folder);
     if (loaded)
         table.replaceAll(*loaded);
     return loaded.has_value();
@@ -98,8 +103,7 @@ bool loadTable(HighScoreTable &table, const TableBoxes &boxes, const QString &fo
 
 bool refreshTable(HighScoreTable &table, const TableBoxes &boxes, const QString &folder)
 {
-    const platform::FolderLock lock(folder, platform::FolderLock::Mode::Shared);
-    const std::optional<Entries> loaded = lock.held() ? readTable(boxes, folder) : std::nullopt;
+    const std::optional<Entries> loaded = readShared(boxes, folder);
     if (loaded)
         table.takeFresher(*loaded);
     return loaded.has_value();
