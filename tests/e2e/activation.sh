@@ -34,6 +34,7 @@ game_window=$(xdotool search --onlyvisible --name "^Quillway - Game" | head -n 1
 score_falls_to "$game_window" -8 || fail "the countdown does not run"
 xmessage -name other "another application" 2>/dev/null &
 other_pid=$!
+e2e_pids+=("$other_pid")
 other=$(window_named "other") || fail "no other application"
 xdotool windowactivate --sync "$other" 2>/dev/null || true
 sleep 0.3
