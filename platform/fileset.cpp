@@ -393,8 +393,11 @@ void FileSet::commit()
 
     for (const QString &target : std::as_const(m_targets)) {
         if (refused(SaveStep::Rename, target) || !renameFile(beside(target, newName), target)) {
-            undo();
-            fail();
+            // A record that cannot turn into the undo record stays: the set
+            // is then committed, and the next lock finishes it.
+            if (undo())
+                fail();
+            return;
         }
     }
     // Until the folders are on the disk the record stays: whoever comes next
@@ -410,13 +413,15 @@ void FileSet::commit()
     removeFile(recordPath);
 }
 
-void FileSet::undo()
+bool FileSet::undo()
 {
     // The record turns into the undo record in one step, so a kill from here
     // on puts the old files back too.
     const QDir dir(m_folder);
-    if (renameFile(dir.filePath(recordName), dir.filePath(undoName)))
-        finishSave(m_folder);
+    if (!renameFile(dir.filePath(recordName), dir.filePath(undoName)))
+        return false;
+    finishSave(m_folder);
+    return true;
 }
 
 } // namespace platform

@@ -68,7 +68,9 @@ public:
 
 private:
     bool refused(SaveStep step, const QString &path) const;
-    void undo();
+    // Puts the old files back; false when the set could not be turned back
+    // and stays committed.
+    bool undo();
 
     QString m_folder;
     WriteFault m_fault;

@@ -13,8 +13,8 @@ namespace platform {
 // another process holds is waited for a few seconds at most.
 //
 // A process holds one lock per folder: a lock taken while the same process
-// already holds that folder's (a save whose reading loads a window that reads
-// the table too) shares the one held and never waits for it. Asking for the
+// already holds that folder's (a writer whose reading sets off another reader
+// of the folder) shares the one held and never waits for it. Asking for the
 // exclusive lock inside a shared one is refused at once, as a wait there
 // could never end.
 class FolderLock

@@ -55,9 +55,10 @@ bool saveTable(const HighScoreTable &table, const TableBoxes &boxes, const QStri
 // Enters `score` under `name` into the table as the files hold it at this
 // moment (refreshTable), so that an entry another copy of the game saved
 // meanwhile is kept, and saves the result; all under the folder's lock. An
-// entry whose save fails stays in the table as one not saved yet. A set that cannot be
-// read is first kept aside (platform::keepAside), never destroyed. When the
-// files cannot be read or locked, the entry goes into the table in memory.
+// entry whose save fails stays in the table as one not saved yet. A set that
+// cannot be read is first kept aside (platform::keepAside), never destroyed.
+// When the files cannot be read or locked, the entry goes into the table in
+// memory.
 // Returns whether the score entered the table: it may no longer beat the
 // fifth entry of the fresher one.
 bool saveEntry(HighScoreTable &table, const TableBoxes &boxes, const QString &folder, qint32 score,
