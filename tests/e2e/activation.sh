@@ -43,6 +43,7 @@ sleep 0.5
 s=$(score_of "$game_window")
 [ "$s" -le -8 ] || fail "coming back from another application started a new game (score $s)"
 kill "$other_pid"
+e2e_pids=()
 
 # The menu in between: a new game.
 score_falls_to "$game_window" -12 || fail "the countdown stopped"

@@ -39,6 +39,7 @@ for _ in $(seq 100); do [ -e "$data/.commit" ] && break; sleep 0.05; done
 [ -e "$data/.commit" ] || fail "the save never committed"
 sleep 1.6
 kill -KILL "$traced"
+e2e_pids=()
 wait "$game_pid" 2>/dev/null || true
 game_pid=
 [ -e "$data/.commit" ] && [ -e "$data/.name5.dat.new" ] || fail "the kill missed the renames: $(ls -A "$data")"
