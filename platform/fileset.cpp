@@ -8,7 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QThread>
+#include <QSet>
 
 #include <cerrno>
 #include <optional>
@@ -27,6 +27,9 @@ const QString undoName = QStringLiteral(".undo");
 constexpr char recordEnd[] = "end";
 // A record names a handful of files; anything longer is not one.
 constexpr qint64 maxRecordSize = 4096;
+// The largest old file copied for its undo where the disk has no hard links;
+// the set's files are a few hundred bytes.
+constexpr qint64 maxCopySize = 16 * 1024 * 1024;
 
 QByteArray native(const QString &path)
 {
@@ -41,6 +44,23 @@ QString newName(const QString &fileName)
 QString oldName(const QString &fileName)
 {
     return QLatin1Char('.') + fileName + QStringLiteral(".old");
+}
+
+// The file a file of the set is: itself, or the one its symbolic link names,
+// wherever that lies. A link that names nothing stays itself, and is then
+// refused as a target.
+QString resolved(const QString &path)
+{
+    const QFileInfo info(path);
+    const QString real = info.isSymLink() ? info.canonicalFilePath() : QString();
+    return real.isEmpty() ? path : real;
+}
+
+// A hidden name beside `file`, in the folder it lies in.
+QString beside(const QString &file, QString (*hidden)(const QString &))
+{
+    const QFileInfo info(file);
+    return info.dir().filePath(hidden(info.fileName()));
 }
 
 void removeFile(const QString &path)
@@ -88,6 +108,37 @@ bool writeNewFile(const QString &path, const QByteArray &bytes, int mode, const 
     }
     written = written && !refused(SaveStep::Sync) && ::fsync(fd) == 0;
     return ::close(fd) == 0 && written;
+}
+
+// The error of a link() that the disk refuses for want of hard links: FAT and
+// exFAT, some network shares, a link across file systems.
+bool noHardLinks(int error)
+{
+    return error == EPERM || error == EOPNOTSUPP || error == ENOTSUP || error == EXDEV || error == EMLINK
+        || error == ENOSYS;
+}
+
+// Gives the old file `file` the second name `old` to undo with: a hard link,
+// or where the disk has none, a copy written in full and flushed, so that a
+// kill at any moment leaves the file itself as it was.
+bool keepOld(const QString &file, const QString &old, const std::function<bool(SaveStep)> &refused)
+{
+    if (!refused(SaveStep::Link)) {
+        if (::link(native(file).constData(), native(old).constData()) == 0)
+            return true;
+        if (!noHardLinks(errno))
+            return false;
+    }
+    struct stat st;
+    if (::stat(native(file).constData(), &st) != 0)
+        return false;
+    QByteArray bytes;
+    try {
+        bytes = readSmallFile(file, maxCopySize);
+    } catch (const RuntimeError &) {
+        return false;
+    }
+    return bytes.size() <= maxCopySize && writeNewFile(old, bytes, int(st.st_mode & 07777), refused);
 }
 
 // What a record says of one file of the set: whether it had an old file.
@@ -139,10 +190,12 @@ bool finishSave(const QString &folderPath)
         return true;
     const std::optional<std::vector<RecordLine>> record = readRecord(recordPath);
     if (record) {
+        QSet<QString> folders{folder.path()};
         for (const RecordLine &line : *record) {
-            const QString target = folder.filePath(line.fileName);
-            const QString fresh = folder.filePath(newName(line.fileName));
-            const QString old = folder.filePath(oldName(line.fileName));
+            const QString target = resolved(folder.filePath(line.fileName));
+            const QString fresh = beside(target, newName);
+            const QString old = beside(target, oldName);
+            folders << QFileInfo(target).path();
             if (!undoing) {
                 if (exists(fresh) && !renameFile(fresh, target))
                     return false;
@@ -155,11 +208,14 @@ bool finishSave(const QString &folderPath)
                 removeFile(target);
             }
         }
-        if (!syncFolder(folder.path()))
-            return false;
+        for (const QString &touched : std::as_const(folders)) {
+            if (!syncFolder(touched))
+                return false;
+        }
         for (const RecordLine &line : *record) {
-            removeFile(folder.filePath(newName(line.fileName)));
-            removeFile(folder.filePath(oldName(line.fileName)));
+            const QString target = resolved(folder.filePath(line.fileName));
+            removeFile(beside(target, newName));
+            removeFile(beside(target, oldName));
         }
     }
     // A record that is not whole never passed the commit: its set is
@@ -251,10 +307,9 @@ FileSet::~FileSet()
 {
     // A set that was not committed leaves nothing of its own behind.
     if (!m_recorded) {
-        const QDir dir(m_folder);
-        for (const QString &name : m_names) {
-            removeFile(dir.filePath(newName(name)));
-            removeFile(dir.filePath(oldName(name)));
+        for (const QString &target : std::as_const(m_targets)) {
+            removeFile(beside(target, newName));
+            removeFile(beside(target, oldName));
         }
     }
 }
@@ -275,12 +330,17 @@ void FileSet::write(const QString &path, const QByteArray &bytes)
                                      QDir::Files | QDir::System | QDir::Hidden)
                                     .entryList())
         removeFile(dir.filePath(stale));
+    // A file that is a link is replaced where it lies, its new file beside it.
+    const QString target = resolved(dir.filePath(name));
+    removeFile(beside(target, newName));
+    removeFile(beside(target, oldName));
 
     // Whoever could read the old file can read the new one.
     struct stat old;
     const int mode = ::stat(native(path).constData(), &old) == 0 ? int(old.st_mode & 07777) : -1;
     m_names << name;
-    if (!writeNewFile(dir.filePath(newName(name)), bytes, mode, [&](SaveStep step) { return refused(step, path); })) {
+    m_targets << target;
+    if (!writeNewFile(beside(target, newName), bytes, mode, [&](SaveStep step) { return refused(step, path); })) {
         if (!dir.exists())
             raiseFileError(path);
         throw RuntimeError(errors::PathFileAccess, QStringLiteral("Path/File access error"));
@@ -293,19 +353,29 @@ void FileSet::commit()
     const auto fail = [] { throw RuntimeError(errors::PathFileAccess, QStringLiteral("Path/File access error")); };
 
     QByteArray record;
-    for (const QString &name : m_names) {
+    QSet<QString> folders;
+    for (qsizetype k = 0; k < m_names.size(); ++k) {
         struct stat st;
-        const QString target = dir.filePath(name);
+        const QString &target = m_targets.at(k);
         const bool hadOld = ::lstat(native(target).constData(), &st) == 0;
         // A folder in the way cannot be replaced, and a file the player made
-        // read-only is not to be, whoever runs the game.
+        // read-only is not to be, whoever runs the game; nor a link that
+        // names nothing.
         if (hadOld && (!S_ISREG(st.st_mode) || !(st.st_mode & S_IWUSR)))
             fail();
-        if (hadOld && ::link(native(target).constData(), native(dir.filePath(oldName(name))).constData()) != 0)
+        if (hadOld && !keepOld(target, beside(target, oldName), [&](SaveStep step) { return refused(step, target); }))
             fail();
-        record += (hadOld ? "old " : "new ") + QFile::encodeName(name) + '\n';
+        record += (hadOld ? "old " : "new ") + QFile::encodeName(m_names.at(k)) + '\n';
+        folders << QFileInfo(target).path();
     }
     record += QByteArray(recordEnd) + '\n';
+    // The second names and new files in folders that links lead to are on
+    // the disk before the record makes the set go in.
+    folders.remove(QFileInfo(dir.filePath(recordName)).path());
+    for (const QString &elsewhere : std::as_const(folders)) {
+        if (!syncFolder(elsewhere))
+            fail();
+    }
 
     // The commit: once the record stands under its name, the set goes in
     // whatever happens to this process.
@@ -321,33 +391,37 @@ void FileSet::commit()
     }
     m_recorded = true;
 
-    // A slow disk, for tests that stop a save half-way.
-    const int renameDelayMs = qEnvironmentVariableIntValue("QUILLWAY_RENAME_DELAY_MS");
-    for (const QString &name : m_names) {
-        if (renameDelayMs > 0)
-            QThread::msleep(renameDelayMs);
-        const QString target = dir.filePath(name);
-        if (refused(SaveStep::Rename, target) || !renameFile(dir.filePath(newName(name)), target)) {
-            undo();
-            fail();
+    for (const QString &target : std::as_const(m_targets)) {
+        if (refused(SaveStep::Rename, target) || !renameFile(beside(target, newName), target)) {
+            // A record that cannot turn into the undo record stays: the set
+            // is then committed, and the next lock finishes it.
+            if (undo())
+                fail();
+            return;
         }
     }
-    // Until the folder is on the disk the record stays: whoever comes next
+    // Until the folders are on the disk the record stays: whoever comes next
     // finishes the set again, which changes nothing that is done.
     if (refused(SaveStep::FolderSync, m_folder) || !syncFolder(m_folder))
         return;
-    for (const QString &name : m_names)
-        removeFile(dir.filePath(oldName(name)));
+    for (const QString &elsewhere : std::as_const(folders)) {
+        if (!syncFolder(elsewhere))
+            return;
+    }
+    for (const QString &target : std::as_const(m_targets))
+        removeFile(beside(target, oldName));
     removeFile(recordPath);
 }
 
-void FileSet::undo()
+bool FileSet::undo()
 {
     // The record turns into the undo record in one step, so a kill from here
     // on puts the old files back too.
     const QDir dir(m_folder);
-    if (renameFile(dir.filePath(recordName), dir.filePath(undoName)))
-        finishSave(m_folder);
+    if (!renameFile(dir.filePath(recordName), dir.filePath(undoName)))
+        return false;
+    finishSave(m_folder);
+    return true;
 }
 
 } // namespace platform

@@ -14,6 +14,8 @@ namespace platform {
 enum class SaveStep {
     Write,      // a new file's contents
     Sync,       // a new file flushed to the disk
+    Link,       // an old file's second name; refused, the file is copied
+                // instead, as on a disk without hard links
     Record,     // the commit record, written, flushed and put in place
     Rename,     // a new file renamed over its target
     FolderSync, // the folder flushed after the renames
@@ -31,7 +33,9 @@ using WriteFault = std::function<bool(SaveStep step, const QString &path)>;
 //  1. each new file is written in full beside its target (".name.dat.new",
 //     created afresh, never through a link) and flushed; stale ones of a
 //     killed save are removed first;
-//  2. each old file gets a second name (".name.dat.old") to undo with;
+//  2. each old file gets a second name (".name.dat.old") to undo with, or
+//     where the disk has no hard links (FAT, exFAT, some network shares) a
+//     copy, written in full and flushed;
 //  3. a commit record naming the set is written, flushed and renamed to
 //     ".commit", and the folder flushed: from here on the set is committed;
 //  4. the new files are renamed over their targets, the folder flushed, and
@@ -39,6 +43,11 @@ using WriteFault = std::function<bool(SaveStep step, const QString &path)>;
 // A kill before the record leaves only hidden leftovers, which the old table
 // does not see; a kill after it leaves a record that FolderLock finishes
 // before anyone reads. A rename that fails puts every old file back.
+// A target that is a symbolic link stays one: the file it names is replaced,
+// its new file and second name beside it, in whatever folder it lies, while
+// the record stays in this folder and names the link. Each folder a link
+// leads to is flushed with this one; a link changed between a kill and the
+// finishing of its save is followed where it then leads.
 // The caller holds the folder's FolderLock, exclusive.
 class FileSet
 {
@@ -59,11 +68,14 @@ public:
 
 private:
     bool refused(SaveStep step, const QString &path) const;
-    void undo();
+    // Puts the old files back; false when the set could not be turned back
+    // and stays committed.
+    bool undo();
 
     QString m_folder;
     WriteFault m_fault;
-    QStringList m_names; // the targets' file names, in the order written
+    QStringList m_names;   // the targets' file names, in the order written
+    QStringList m_targets; // the files they are, their links followed
     bool m_recorded = false;
 };
 

@@ -11,6 +11,12 @@ namespace platform {
 // set. Taking it also finishes a save that a kill interrupted (or undoes one
 // that failed half-way), so that what follows reads one whole set. A lock
 // another process holds is waited for a few seconds at most.
+//
+// A process holds one lock per folder: a lock taken while the same process
+// already holds that folder's (a writer whose reading sets off another reader
+// of the folder) shares the one held and never waits for it. Asking for the
+// exclusive lock inside a shared one is refused at once, as a wait there
+// could never end.
 class FolderLock
 {
 public:
@@ -25,7 +31,11 @@ public:
     // folder where no lock file can be made goes on without one.
     bool held() const { return m_held; }
 
+    // How many times this process has found a lock taken and waited for it.
+    static int waits();
+
 private:
+    QString m_folder; // set only on the outermost lock of the folder
     int m_fd = -1;
     bool m_held = false;
 };

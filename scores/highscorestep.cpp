@@ -8,8 +8,9 @@ namespace scores {
 
 bool enterHighScore(const HighScoreStep &step, qint32 score)
 {
-    // Another copy of the game may have saved since this one started.
-    loadTable(step.table, step.boxes, step.folder);
+    // Another copy of the game may have saved since this one started; what
+    // this one could not save stays in.
+    refreshTable(step.table, step.boxes, step.folder);
     if (!step.table.qualifies(score))
         return false;
     // The title's spelling is the one players have always seen.

@@ -26,10 +26,12 @@ struct HighScoreStep {
 };
 
 // A final score that beats the fifth entry of the table, as its files hold it
-// at game over, asks for the player's name, takes its place in the table and
-// is saved with the rest of the table (scores::saveEntry). A save that fails
-// is not the player's concern: the table in memory keeps the entry all the
-// same. Returns whether the score entered the table.
+// at game over with the entries this copy could not save still in it, asks
+// for the player's name, takes its place in the table and is saved with the
+// rest of the table (scores::saveEntry). A save that fails is not the
+// player's concern: the table in memory keeps the entry, through any later
+// game over, until a load at the window's showing replaces it. Returns
+// whether the score entered the table.
 bool enterHighScore(const HighScoreStep &step, qint32 score);
 
 } // namespace scores

@@ -39,6 +39,29 @@ void HighScoreTable::insert(int rank, qint32 score, const QString &name)
     m_entries[std::size_t(rank - 1)] = {score, name};
 }
 
+void HighScoreTable::replaceAll(const Entries &entries)
+{
+    m_entries = entries;
+    m_unsaved.clear();
+}
+
+void HighScoreTable::takeFresher(const Entries &entries)
+{
+    m_entries = entries;
+    for (const Entry &unsaved : m_unsaved) {
+        const qint32 score = unsaved.score.value_or(0);
+        // One that another copy's better scores have pushed out stays out.
+        if (qualifies(score))
+            insert(rankFor(score), score, unsaved.name);
+    }
+}
+
+void HighScoreTable::enter(qint32 score, const QString &name)
+{
+    insert(rankFor(score), score, name);
+    m_unsaved.push_back({score, name});
+}
+
 std::optional<Slot> parseScore(const QString &text)
 {
     if (text.isEmpty())

@@ -7,6 +7,7 @@
 
 #include <array>
 #include <optional>
+#include <vector>
 
 namespace scores {
 
@@ -29,6 +30,10 @@ using Entries = std::array<Entry, tableSize>;
 // taken from its files as it stands: loading neither checks nor restores the
 // order. Before the first successful load every entry is an empty slot with
 // an empty name.
+//
+// It also remembers the entries this copy of the game made that no save has
+// put in the files yet, in the order they were made, so that a table read
+// again for what other copies saved can take them back in (takeFresher).
 class HighScoreTable
 {
 public:
@@ -38,7 +43,19 @@ public:
     qint32 scoreValue(int rank) const;
 
     const Entries &entries() const { return m_entries; }
-    void replaceAll(const Entries &entries) { m_entries = entries; }
+    // The table as its files hold it, whole: nothing is left unsaved.
+    void replaceAll(const Entries &entries);
+    // The table as its files hold it now, with this copy's unsaved entries
+    // entered again in the order they were made. While no other copy has
+    // saved since this one last read or saved the files, they still hold the
+    // table those entries were made on; entering them again by the same rule
+    // makes the same table, so with one copy nothing changes.
+    void takeFresher(const Entries &entries);
+    // Enters a qualifying score at its rank (rankFor, insert) as an entry not
+    // saved yet.
+    void enter(qint32 score, const QString &name);
+    // The files now hold the table.
+    void markSaved() { m_unsaved.clear(); }
 
     // A final score earns a place only by beating the fifth entry.
     bool qualifies(qint32 score) const;
@@ -51,6 +68,7 @@ public:
 
 private:
     Entries m_entries;
+    std::vector<Entry> m_unsaved;
 };
 
 // The text of a score file: decimal digits with an optional leading "-" give

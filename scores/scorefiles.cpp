@@ -38,8 +38,8 @@ QStringList fileNames()
     return names;
 }
 
-// loadTable and saveTable without the lock, for callers that hold it.
-bool readTable(HighScoreTable &table, const TableBoxes &boxes, const QString &folder)
+// The table the files hold, read without the lock, for callers that hold it.
+std::optional<Entries> readTable(const TableBoxes &boxes, const QString &folder)
 {
     Entries loaded;
     try {
@@ -55,15 +55,14 @@ bool readTable(HighScoreTable &table, const TableBoxes &boxes, const QString &fo
         for (std::size_t k = 0; k < loaded.size(); ++k) {
             const std::optional<Slot> score = parseScore(boxes.scores[k]->Text());
             if (!score)
-                return false;
+                return std::nullopt;
             loaded[k].score = *score;
             loaded[k].name = boxes.names[k]->Text();
         }
     } catch (const platform::RuntimeError &) {
-        return false;
+        return std::nullopt;
     }
-    table.replaceAll(loaded);
-    return true;
+    return loaded;
 }
 
 bool writeTable(const HighScoreTable &table, const TableBoxes &boxes, const QString &folder,
@@ -86,12 +85,28 @@ bool writeTable(const HighScoreTable &table, const TableBoxes &boxes, const QStr
     return true;
 }
 
+std::optional<Entries> readShared(const TableBoxes &boxes, const QString &folder)
+{
+    const platform::FolderLock lock(folder, platform::FolderLock::Mode::Shared);
+    return lock.held() ? readTable(boxes, folder) : std::nullopt;
+}
+
 } // namespace
 
 bool loadTable(HighScoreTable &table, const TableBoxes &boxes, const QString &folder)
 {
-    const platform::FolderLock lock(folder, platform::FolderLock::Mode::Shared);
-    return lock.held() && readTable(table, boxes, folder);
+    const std::optional<Entries> loaded = readShared(boxes, folder);
+    if (loaded)
+        table.replaceAll(*loaded);
+    return loaded.has_value();
+}
+
+bool refreshTable(HighScoreTable &table, const TableBoxes &boxes, const QString &folder)
+{
+    const std::optional<Entries> loaded = readShared(boxes, folder);
+    if (loaded)
+        table.takeFresher(*loaded);
+    return loaded.has_value();
 }
 
 bool saveTable(const HighScoreTable &table, const TableBoxes &boxes, const QString &folder,
@@ -105,14 +120,17 @@ bool saveEntry(HighScoreTable &table, const TableBoxes &boxes, const QString &fo
                const QString &name, const platform::WriteFault &fault)
 {
     const platform::FolderLock lock(folder, platform::FolderLock::Mode::Exclusive);
-    const bool fresh = lock.held() && readTable(table, boxes, folder);
+    const std::optional<Entries> loaded = lock.held() ? readTable(boxes, folder) : std::nullopt;
+    if (loaded)
+        table.takeFresher(*loaded);
     if (!table.qualifies(score))
         return false;
-    table.insert(table.rankFor(score), score, name);
+    table.enter(score, name);
     // Files that did not load may still hold good entries for a person to
     // recover: they are kept, or not replaced.
-    if (lock.held() && (fresh || platform::keepAside(folder, fileNames())))
-        writeTable(table, boxes, folder, fault);
+    if (lock.held() && (loaded || platform::keepAside(folder, fileNames()))
+        && writeTable(table, boxes, folder, fault))
+        table.markSaved();
     return true;
 }
 

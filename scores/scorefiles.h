@@ -39,6 +39,12 @@ QString nameFilePath(const QString &folder, int rank);
 // then stays exactly as it was. Returns whether the table was replaced.
 bool loadTable(HighScoreTable &table, const TableBoxes &boxes, const QString &folder);
 
+// Reads the table again as loadTable does, for what another copy of the game
+// has saved meanwhile, but keeps the entries this copy could not save
+// (HighScoreTable::takeFresher): with one copy running, the table is left
+// exactly as it was. Returns whether the files could be read.
+bool refreshTable(HighScoreTable &table, const TableBoxes &boxes, const QString &folder);
+
 // Writes the whole table to the ten files of `folder` through `boxes`, as one
 // set (platform::FileSet): after a failure, a kill or a power cut at any
 // moment the folder holds either the whole old table or the whole new one.
@@ -47,10 +53,12 @@ bool saveTable(const HighScoreTable &table, const TableBoxes &boxes, const QStri
                const platform::WriteFault &fault = {});
 
 // Enters `score` under `name` into the table as the files hold it at this
-// moment, so that an entry another copy of the game saved meanwhile is kept,
-// and saves the result; all under the folder's lock. A set that cannot be
-// read is first kept aside (platform::keepAside), never destroyed. When the
-// files cannot be read or locked, the entry goes into the table in memory.
+// moment (refreshTable), so that an entry another copy of the game saved
+// meanwhile is kept, and saves the result; all under the folder's lock. An
+// entry whose save fails stays in the table as one not saved yet. A set that
+// cannot be read is first kept aside (platform::keepAside), never destroyed.
+// When the files cannot be read or locked, the entry goes into the table in
+// memory.
 // Returns whether the score entered the table: it may no longer beat the
 // fifth entry of the fresher one.
 bool saveEntry(HighScoreTable &table, const TableBoxes &boxes, const QString &folder, qint32 score,

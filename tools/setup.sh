@@ -29,7 +29,7 @@ packages=(
     xvfb xauth xdotool x11-utils x11-xserver-utils imagemagick openbox
     desktop-file-utils appstream
     qt6-wayland
-    sway wtype grim python3
+    sway wtype grim python3 strace
     mutter xwayland
     dpkg-dev file fakeroot lintian
     clang libclang-rt-14-dev libxcb1-dev

@@ -42,6 +42,7 @@ window_gone "Quillway - Rules" || fail "Escape left the rules window open"
 # the lives and the level.
 /usr/bin/python3 "$(dirname "$0")/atspi.py" hear 2 >"$e2e_tmp/heard.log" 2>&1 &
 listener=$!
+e2e_pids+=("$listener")
 for _ in $(seq 50); do grep -qs listening "$e2e_tmp/heard.log" && break; sleep 0.1; done
 reader press "Quillway - Main Menu" "New Game" || fail "cannot press New Game: $(cat "$e2e_tmp/reader.log")"
 title_matches '^Quillway - Game - Score' || fail "New Game pressed by the reader opened no game"

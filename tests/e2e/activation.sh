@@ -34,6 +34,7 @@ game_window=$(xdotool search --onlyvisible --name "^Quillway - Game" | head -n 1
 score_falls_to "$game_window" -8 || fail "the countdown does not run"
 xmessage -name other "another application" 2>/dev/null &
 other_pid=$!
+e2e_pids+=("$other_pid")
 other=$(window_named "other") || fail "no other application"
 xdotool windowactivate --sync "$other" 2>/dev/null || true
 sleep 0.3
@@ -42,6 +43,7 @@ sleep 0.5
 s=$(score_of "$game_window")
 [ "$s" -le -8 ] || fail "coming back from another application started a new game (score $s)"
 kill "$other_pid"
+e2e_pids=()
 
 # The menu in between: a new game.
 score_falls_to "$game_window" -12 || fail "the countdown stopped"

@@ -42,6 +42,9 @@ stop_all() {
     game_pid= wayland_game_pid= mutter_pid= xwayland_pid= bus_pid= session_pid=
 }
 trap 'stop_all; rm -rf "$e2e_tmp"' EXIT
+trap 'exit 129' HUP
+trap 'exit 130' INT
+trap 'exit 143' TERM
 
 fail() {
     echo "FAIL: $*"

@@ -1,9 +1,9 @@
 # SPDX-FileCopyrightText: 2026 Quillway developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 #
-# The end of a game for the end-to-end tests, on X11 and on Wayland; sourced
-# by a session that sets game_pid, e2e_tmp (the game's output goes to
-# $e2e_tmp/out.log) and fail.
+# The end of a game for the end-to-end tests, on X11 and on Wayland, and the
+# stopping of what a test started; sourced by a session that sets game_pid,
+# e2e_tmp (the game's output goes to $e2e_tmp/out.log) and fail.
 
 # Waits for the game to end and checks its status and that it printed nothing.
 expect_exit() {
@@ -18,4 +18,26 @@ expect_exit() {
     [ "$status" -eq "$1" ] || fail "exit status $status, expected $1"
     [ -s "$e2e_tmp/out.log" ] && fail "the game printed: $(cat "$e2e_tmp/out.log")"
     return 0
+}
+
+# Stops the processes with these ids (empty ones skipped): asked to end, then
+# after three seconds made to, so that nothing is left running and nothing
+# waited for without end.
+stop_pids() {
+    local pid left
+    for pid in "$@"; do
+        [ -n "$pid" ] && kill "$pid" 2>/dev/null || true
+    done
+    for _ in $(seq 30); do
+        left=
+        for pid in "$@"; do
+            [ -n "$pid" ] && kill -0 "$pid" 2>/dev/null && left=1
+        done
+        [ -z "$left" ] && break
+        sleep 0.1
+    done
+    for pid in "$@"; do
+        [ -n "$pid" ] && kill -KILL "$pid" 2>/dev/null || true
+    done
+    wait 2>/dev/null || true
 }

@@ -22,17 +22,9 @@ export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 
 speechd_pid=
 orca_pid=
-# Orca and speech-dispatcher end before the X server they talk to, killed
-# outright if they take more than 3 s.
+# Orca and speech-dispatcher end before the X server they talk to.
 reader_cleanup() {
-    local pids="$orca_pid $speechd_pid" watchdog
-    if [ -n "${pids// /}" ]; then
-        kill $pids 2>/dev/null || true
-        (sleep 3 && kill -9 $pids 2>/dev/null) &
-        watchdog=$!
-        wait $pids 2>/dev/null || true
-        kill "$watchdog" 2>/dev/null || true
-    fi
+    stop_pids "$orca_pid" "$speechd_pid"
     e2e_cleanup
 }
 trap reader_cleanup EXIT

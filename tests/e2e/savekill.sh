@@ -5,7 +5,8 @@
 # End to end: a high-score save killed half-way through its renames, the
 # score files already new and the name files still old, on a disk slowed
 # down to make the moment easy to hit. The game started again finds the whole
-# new table, and nothing of the killed save is left in the folder.
+# new table, and nothing of the killed save is left in the folder. The slow
+# disk is strace's fault injection: each rename returns 300 ms late.
 # Usage: savekill.sh path/to/quillway path/to/quillway_scoretable
 set -euo pipefail
 source "$(dirname "$0")/xsession.sh"
@@ -15,7 +16,14 @@ table=$2
 data="$XDG_DATA_HOME/quillway/data"
 
 seed_scores "$table"
-start_game env QUILLWAY_RENAME_DELAY_MS=300 "$game"
+# The game itself is strace's child: it says its id, then becomes the game.
+# Only its main thread is traced, where the save runs.
+start_game strace -qq -o /dev/null -e trace=rename,renameat,renameat2 \
+    -e inject=rename,renameat,renameat2:delay_exit=300000 \
+    bash -c 'echo $$ >"$1" && exec "$2"' - "$e2e_tmp/game.pid" "$game"
+for _ in $(seq 50); do [ -s "$e2e_tmp/game.pid" ] && break; sleep 0.1; done
+traced=$(cat "$e2e_tmp/game.pid" 2>/dev/null) || fail "the game did not start under strace"
+e2e_pids+=("$traced")
 menu=$(window_named "Quillway - Main Menu") || fail "no main menu"
 click_new_game "$menu"
 title_matches "^Quillway - Game - Score: -[0-9]+ - Lives: 3 - Level: 1\$" || fail "no game running"
@@ -30,7 +38,8 @@ answer "You have acheived a high score" Return
 for _ in $(seq 100); do [ -e "$data/.commit" ] && break; sleep 0.05; done
 [ -e "$data/.commit" ] || fail "the save never committed"
 sleep 1.6
-kill -KILL "$game_pid"
+kill -KILL "$traced"
+e2e_pids=()
 wait "$game_pid" 2>/dev/null || true
 game_pid=
 [ -e "$data/.commit" ] && [ -e "$data/.name5.dat.new" ] || fail "the kill missed the renames: $(ls -A "$data")"

@@ -7,7 +7,10 @@
 # pointer and a keyboard: the menu, New Game, arrows seen on the screen,
 # pause and resume, a death in traffic, the close question answered No and
 # then Yes, Rules opened and closed, Quit answered Yes; status 0 and nothing
-# printed. Once at an output scale of 1 and once at 2.
+# printed. Once at an output scale of 1 and once at 2. At scale 1 the game is
+# then started again: its three windows ask for a fixed size (least and
+# greatest sizes alike), and SIGTERM ends it as that signal does (143),
+# silently, with the compositor still running.
 # Usage: wayland.sh path/to/quillway
 set -euo pipefail
 game=$1
@@ -23,14 +26,16 @@ unset DISPLAY WAYLAND_DISPLAY SWAYSOCK
 mkdir -p "$HOME"
 sway_pid= input_pid= game_pid=
 
+# Stops what the test started, by its ids. Run on every exit, an interrupt or
+# termination included.
 stop_session() {
-    [ -n "$game_pid" ] && kill "$game_pid" 2>/dev/null
-    [ -n "$input_pid" ] && kill "$input_pid" 2>/dev/null
-    [ -n "$sway_pid" ] && kill "$sway_pid" 2>/dev/null
-    wait 2>/dev/null || true
+    stop_pids "$game_pid" "$input_pid" "$sway_pid"
     game_pid= input_pid= sway_pid=
 }
 trap 'stop_session; rm -rf "$e2e_tmp"' EXIT
+trap 'exit 129' HUP
+trap 'exit 130' INT
+trap 'exit 143' TERM
 
 fail() {
     echo "FAIL (output scale $scale): $*"
@@ -144,6 +149,40 @@ colours_at() {
     identify -format %k "$e2e_tmp/part.png"
 }
 
+# The least and greatest sizes the game last asked for the window titled
+# $1 (a prefix), from the protocol log: "min w, h max w, h".
+asked_sizes() {
+    local toplevel
+    toplevel=$(grep -o "xdg_toplevel@[0-9]*\.set_title(\"$1" "$e2e_tmp/proto.log" | head -n 1 | cut -d. -f1)
+    [ -n "$toplevel" ] || return 1
+    echo "min $(grep -o "$toplevel\.set_min_size([0-9, ]*)" "$e2e_tmp/proto.log" | tail -n 1 | sed 's/.*(\(.*\))/\1/')" \
+        "max $(grep -o "$toplevel\.set_max_size([0-9, ]*)" "$e2e_tmp/proto.log" | tail -n 1 | sed 's/.*(\(.*\))/\1/')"
+}
+
+# The game again, with its requests to the compositor logged: every window
+# fixed in size, and SIGTERM ends it without harming the compositor.
+fixed_and_terminated() {
+    local menu title sizes
+    WAYLAND_DEBUG=client "$game" >"$e2e_tmp/out.log" 2>"$e2e_tmp/proto.log" &
+    game_pid=$!
+    menu=$(window "^Quillway - Main Menu\$") || fail "no main menu the second time"
+    click "$menu" 152 204 # Rules
+    window "^Quillway - Rules\$" >/dev/null || fail "no rules window the second time"
+    close_window "^Quillway - Rules\$"
+    focused "^Quillway - Main Menu\$" || fail "the menu is not active after the rules the second time"
+    click "$menu" 152 140 # New Game
+    window "^Quillway - Game" >/dev/null || fail "no game window the second time"
+    for title in "Quillway - Main Menu:308, 302" "Quillway - Rules:" "Quillway - Game:511, 433"; do
+        sizes=$(asked_sizes "${title%%:*}") || fail "no window titled ${title%%:*} in the protocol log"
+        [[ "$sizes" =~ ^min\ ([0-9]+,\ [0-9]+)\ max\ ([0-9]+,\ [0-9]+)$ ]] && [ "${BASH_REMATCH[1]}" = "${BASH_REMATCH[2]}" ] ||
+            fail "${title%%:*} can be resized: $sizes"
+        [ -z "${title#*:}" ] || [ "${BASH_REMATCH[1]}" = "${title#*:}" ] || fail "${title%%:*} is not ${title#*:}: $sizes"
+    done
+    kill -TERM "$game_pid"
+    expect_exit 143
+    kill -0 "$sway_pid" 2>/dev/null && swaymsg -t get_version >/dev/null || fail "the compositor ended with the game"
+}
+
 play() {
     scale=$1
     start_session "$scale"
@@ -199,6 +238,7 @@ play() {
     focused "^Quit Quillway\\?\$" || fail "no quit question with the focus"
     wtype -k Return # Yes
     expect_exit 0
+    [ "$scale" -ne 1 ] || fixed_and_terminated
     stop_session
     echo "output scale $scale: played"
 }

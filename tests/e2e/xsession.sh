@@ -6,6 +6,7 @@
 # end-to-end test; sourced by the tests. Cleans up after itself.
 set -euo pipefail
 
+source "$(dirname "${BASH_SOURCE[0]}")/ending.sh"
 e2e_tmp=$(mktemp -d)
 export HOME="$e2e_tmp/home"
 export XDG_DATA_HOME="$HOME/.local/share"
@@ -20,16 +21,20 @@ game_pid=
 probe_pid=
 wm_pid=
 xvfb_pid=
+# Anything else a test starts in the background, by process id.
+e2e_pids=()
 
+# Stops everything the test started, by its own ids, whichever way the test
+# ends: passed, failed, or interrupted (an interrupt or termination exits,
+# which runs this).
 e2e_cleanup() {
-    [ -n "$game_pid" ] && kill "$game_pid" 2>/dev/null || true
-    [ -n "$probe_pid" ] && kill "$probe_pid" 2>/dev/null || true
-    [ -n "$wm_pid" ] && kill "$wm_pid" 2>/dev/null || true
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
-    wait 2>/dev/null || true
+    stop_pids "$game_pid" "${e2e_pids[@]}" "$probe_pid" "$wm_pid" "$xvfb_pid"
     rm -rf "$e2e_tmp"
 }
 trap e2e_cleanup EXIT
+trap 'exit 129' HUP
+trap 'exit 130' INT
+trap 'exit 143' TERM
 
 # A private X server (screen size E2E_SCREEN, 1024x768 unless set) and
 # openbox on it. Now and then, with several sessions
@@ -138,8 +143,6 @@ start_game() {
     "$@" >"$e2e_tmp/out.log" 2>&1 &
     game_pid=$!
 }
-
-source "$(dirname "${BASH_SOURCE[0]}")/ending.sh"
 
 wm_ready
 # A test on a private D-Bus session (E2E_PRIVATE_BUS) hands this session's

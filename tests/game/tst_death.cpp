@@ -4,6 +4,7 @@
 
 #include "platform/clock.h"
 #include "platform/dialogs.h"
+#include "platform/folderlock.h"
 
 #include <QDir>
 #include <QTest>
@@ -207,7 +208,11 @@ void TestDeath::closedUnderGameOverBoxStaysClosed()
     });
     rig.menu.Load();
     g.Timer6.setEnabled(true);
+    const int lockWaits = platform::FolderLock::waits();
     rig.clock.advance(30 * tick + 3000);
+    // The save's reading loads the window again, which reads the table under
+    // the lock the save holds: it must not wait for its own lock.
+    QCOMPARE(platform::FolderLock::waits(), lockWaits);
 
     QCOMPARE(rig.boxes.shown().size(), boxesBeforeClose + 1);
     QCOMPARE(rig.boxes.shown().last().title, QStringLiteral("Quit during a game?"));

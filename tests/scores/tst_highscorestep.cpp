@@ -31,6 +31,27 @@ QStringList readFiles(const QString &folder)
     return texts;
 }
 
+void writeFiles(const QString &folder, const QStringList &texts)
+{
+    for (int i = 0; i < texts.size(); ++i) {
+        const QString name = i < 5 ? QStringLiteral("score%1.dat").arg(i + 1) : QStringLiteral("name%1.dat").arg(i - 4);
+        QFile file(QDir(folder).filePath(name));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(platform::rtf::write(texts.at(i)));
+    }
+}
+
+// The table in memory, written as readFiles reads the files.
+QStringList texts(const scores::HighScoreTable &table)
+{
+    QStringList scoreTexts, names;
+    for (const scores::Entry &entry : table.entries()) {
+        scoreTexts << scores::scoreText(entry.score);
+        names << entry.name;
+    }
+    return scoreTexts + names;
+}
+
 const QStringList fullTable{"5000", "4000", "3000", "2000", "1000", "Ann", "Bob", "Cy", "Di", "Ed"};
 const QStringList noFiles(10, QStringLiteral("(none)"));
 
@@ -53,27 +74,42 @@ void TestHighScoreStep::step_data()
     QTest::addColumn<qint32>("score");
     QTest::addColumn<QString>("typed");      // null: the offered name is accepted
     QTest::addColumn<QStringList>("after");  // the files afterwards
+    QTest::addColumn<QList<qint32>>("later"); // the scores of the games after "Play again"
+    QTest::addColumn<int>("failing");         // how many saves, from the first, cannot write
+    QTest::addColumn<QStringList>("between"); // what another copy saves before the second game
+    QTest::addColumn<QStringList>("shown");   // the table in memory at the end; empty: the files'
+    QTest::addColumn<int>("asked");           // name boxes; -1: one if the score entered
 
+    const auto row = [](const char *name, const QStringList &before, qint32 score, const QString &typed,
+                        const QStringList &after, const QList<qint32> &later = {}, int failing = 0,
+                        const QStringList &between = {}, const QStringList &shown = {}, int asked = -1) {
+        QTest::newRow(name) << before << score << typed << after << later << failing << between << shown << asked;
+    };
     const QString accept;
-    QTest::newRow("2950 enters an empty table at rank 1")
-        << QStringList() << 2950 << accept
-        << QStringList{"2950", "", "", "", "", "Anonymous", "", "", "", ""};
-    QTest::newRow("0 never enters an empty table") << QStringList() << 0 << accept << noFiles;
-    QTest::newRow("1000 ties the fifth: no entry") << fullTable << 1000 << accept << fullTable;
-    QTest::newRow("3000 goes above the older 3000")
-        << fullTable << 3000 << "Zoë"
-        << QStringList{"5000", "4000", "3000", "3000", "2000", "Ann", "Bob", "Zoë", "Cy", "Di"};
-    QTest::newRow("6000 takes rank 1, the rest move down with their names")
-        << fullTable << 6000 << "Max"
-        << QStringList{"6000", "5000", "4000", "3000", "2000", "Max", "Ann", "Bob", "Cy", "Di"};
-    QTest::newRow("cancelled prompt: entered under an empty name")
-        << fullTable << 1001 << ""
-        << QStringList{"5000", "4000", "3000", "2000", "1001", "Ann", "Bob", "Cy", "Di", ""};
+    row("2950 enters an empty table at rank 1", {}, 2950, accept,
+        {"2950", "", "", "", "", "Anonymous", "", "", "", ""});
+    row("0 never enters an empty table", {}, 0, accept, noFiles);
+    row("1000 ties the fifth: no entry", fullTable, 1000, accept, fullTable);
+    row("3000 goes above the older 3000", fullTable, 3000, "Zoë",
+        {"5000", "4000", "3000", "3000", "2000", "Ann", "Bob", "Zoë", "Cy", "Di"});
+    row("6000 takes rank 1, the rest move down with their names", fullTable, 6000, "Max",
+        {"6000", "5000", "4000", "3000", "2000", "Max", "Ann", "Bob", "Cy", "Di"});
+    row("cancelled prompt: entered under an empty name", fullTable, 1001, "",
+        {"5000", "4000", "3000", "2000", "1001", "Ann", "Bob", "Cy", "Di", ""});
     const QStringList stored900{"900", "900", "900", "900", "900", "A", "B", "C", "D", "E"};
-    QTest::newRow("901 beats a stored 900 as a number")
-        << stored900 << 901 << accept
-        << QStringList{"901", "900", "900", "900", "900", "Anonymous", "A", "B", "C", "D"};
-    QTest::newRow("899 does not") << stored900 << 899 << accept << stored900;
+    row("901 beats a stored 900 as a number", stored900, 901, accept,
+        {"901", "900", "900", "900", "900", "Anonymous", "A", "B", "C", "D"});
+    row("899 does not", stored900, 899, accept, stored900);
+
+    // The files' fifth entry is 1000, the table's 2000 once 3500 is in it.
+    const QStringList with3500{"5000", "4000", "3500", "3000", "2000", "Ann", "Bob", "Anonymous", "Cy", "Di"};
+    row("save failed, Play again, 1500: no name box, 3500 still shown", fullTable, 3500, accept, fullTable,
+        {1500}, 1, {}, with3500, 1);
+    row("two saves failed in a row: both entries kept", fullTable, 3500, accept, fullTable, {4500}, 2, {},
+        {"5000", "4500", "4000", "3500", "3000", "Ann", "Anonymous", "Bob", "Anonymous", "Cy"}, 2);
+    row("save failed, another copy saved 6000: the next save keeps both", fullTable, 3500, accept,
+        {"6000", "5000", "4000", "3500", "3200", "Eve", "Ann", "Bob", "Anonymous", "Anonymous"}, {3200}, 1,
+        {"6000", "5000", "4000", "3000", "2000", "Eve", "Ann", "Bob", "Cy", "Di"}, {}, 2);
 }
 
 void TestHighScoreStep::step()
@@ -82,31 +118,45 @@ void TestHighScoreStep::step()
     QFETCH(qint32, score);
     QFETCH(QString, typed);
     QFETCH(QStringList, after);
+    QFETCH(QList<qint32>, later);
+    QFETCH(int, failing);
+    QFETCH(QStringList, between);
+    QFETCH(QStringList, shown);
+    QFETCH(int, asked);
 
     QTemporaryDir dir;
     platform::ManualClock clock;
     platform::ScriptedDialogs dialogs(&clock);
     platform::App app(clock, dialogs);
     BoxesWindow window(app);
-    for (int i = 0; i < before.size(); ++i) {
-        const QString name = i < 5 ? QStringLiteral("score%1.dat").arg(i + 1) : QStringLiteral("name%1.dat").arg(i - 4);
-        QFile file(QDir(dir.path()).filePath(name));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(platform::rtf::write(before.at(i)));
-    }
+    writeFiles(dir.path(), before);
     scores::HighScoreTable table;
     QCOMPARE(scores::loadTable(table, window.boxes, dir.path()), !before.isEmpty());
 
     QString playerName = QStringLiteral("Anonymous");
-    if (typed.isNull())
-        dialogs.acceptInputDefault();
-    else
-        dialogs.answerInput(typed);
+    int saves = 0;
+    // A file that cannot be written, for the first `failing` saves.
+    const platform::WriteFault fault = [&](platform::SaveStep step, const QString &path) {
+        return step == platform::SaveStep::Write && path.endsWith(QStringLiteral("name5.dat")) && saves < failing;
+    };
     const bool enters = after != before && after != noFiles;
-    QCOMPARE(scores::enterHighScore({table, playerName, dialogs, window.boxes, dir.path()}, score), enters);
+    for (int game = 0; game <= later.size(); ++game) {
+        if (typed.isNull())
+            dialogs.acceptInputDefault();
+        else
+            dialogs.answerInput(typed);
+        if (game == 1)
+            writeFiles(dir.path(), between);
+        const qint32 final = game == 0 ? score : later.at(game - 1);
+        // "Play again" reads nothing: the step goes on with the same table.
+        const bool entered = scores::enterHighScore({table, playerName, dialogs, window.boxes, dir.path(), fault}, final);
+        if (game == 0)
+            QCOMPARE(entered, enters || failing > 0);
+        saves += entered;
+    }
 
     QCOMPARE(readFiles(dir.path()), after);
-    QCOMPARE(dialogs.shown().size(), enters ? 1 : 0);
+    QCOMPARE(dialogs.shown().size(), asked < 0 ? int(enters) : asked);
     if (enters) {
         const platform::ScriptedDialogs::Box &box = dialogs.shown().constFirst();
         QCOMPARE(box.kind, platform::ScriptedDialogs::Kind::Input);
@@ -115,12 +165,9 @@ void TestHighScoreStep::step()
         QCOMPARE(box.defaultText, QStringLiteral("Anonymous"));
         QCOMPARE(playerName, typed.isNull() ? QStringLiteral("Anonymous") : typed);
     }
-    // What is in memory is what the files hold.
-    scores::HighScoreTable reread;
-    if (enters) {
-        QVERIFY(scores::loadTable(reread, window.boxes, dir.path()));
-        QCOMPARE(reread.entries(), table.entries());
-    }
+    // What is in memory is what the files hold, or what could not be saved.
+    if (enters || !shown.isEmpty())
+        QCOMPARE(texts(table), shown.isEmpty() ? after : shown);
 }
 
 QTEST_MAIN(TestHighScoreStep)
