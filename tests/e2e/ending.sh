@@ -36,8 +36,9 @@ stop_pids() {
         [ -z "$left" ] && break
         sleep 0.1
     done
+    # Only these: waiting for every child would wait for the X server too.
     for pid in "$@"; do
         [ -n "$pid" ] && kill -KILL "$pid" 2>/dev/null || true
+        [ -n "$pid" ] && wait "$pid" 2>/dev/null || true
     done
-    wait 2>/dev/null || true
 }
