@@ -11,7 +11,7 @@
 #include "platform/app.h"
 #include "platform/form.h"
 #include "platform/realclock.h"
-#include "platform/scripteddialogs.h"
+#include "platform/testing/scripteddialogs.h"
 #include "platform/timer.h"
 
 #include <QApplication>
@@ -50,7 +50,7 @@ int main(int argc, char **argv)
     QApplication qapp(argc, argv);
     const int seconds = argc > 1 ? std::atoi(argv[1]) : 60;
     platform::RealClock clock;
-    platform::ScriptedDialogs boxes;
+    platform::testing::ScriptedDialogs boxes;
     platform::App app(clock, boxes);
     Ticking form(app);
     form.since.start();

@@ -5,7 +5,6 @@
 #include "assets/assets.h"
 #include "chase.h"
 
-#include "platform/menulink.h"
 
 namespace front {
 
@@ -89,7 +88,7 @@ void Rules::Form_Unload(int &Cancel)
     // Always closes, without asking: this window holds nothing to lose.
     Q_UNUSED(Cancel)
     Timer1.setEnabled(false);
-    platform::returnToMainMenu(app());
+    returnToMenu();
 }
 
 } // namespace front

@@ -4,6 +4,8 @@
 
 #include "platform/keys.h"
 
+namespace game {
+
 namespace {
 
 constexpr float rowStep = 1080;
@@ -101,3 +103,5 @@ void QuillwayGame::togglePause()
         announce(QStringLiteral("Paused"));
     }
 }
+
+} // namespace game

@@ -6,6 +6,8 @@
 
 #include <array>
 
+namespace game {
+
 // One lane of traffic: its vehicles and the constants its tick runs on. The
 // four lanes differ only in these numbers. All lengths are twips.
 struct Lane {
@@ -34,3 +36,5 @@ inline constexpr Lane lorries{{&QuillwayGame::Lorry1, &QuillwayGame::Lorry2, &Qu
                               -300, -2790, 4320, 2280, 3060, 2790};
 inline constexpr Lane blueCars{{&QuillwayGame::BlueCar1, &QuillwayGame::BlueCar2, &QuillwayGame::BlueCar3}, 3,
                                300, 7580, -3720, 1200, 1980, 1815};
+
+} // namespace game

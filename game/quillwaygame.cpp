@@ -6,6 +6,8 @@
 
 #include <QColor>
 
+namespace game {
+
 namespace {
 
 using platform::ImageLayout;
@@ -46,7 +48,7 @@ ImageLayout vehicle(const char *name, int left, int top, int length, const char 
 } // namespace
 
 QuillwayGame::QuillwayGame(platform::App &app, const QString &scoresFolder)
-    : Form(app, QStringLiteral("QuillwayGame"), windowLayout())
+    : Form(app, QString::fromLatin1(windowName), windowLayout())
     , HogDead(this, {QStringLiteral("HogDead"), 0, 5280, 1095, 1260, hidden, stretched, QString::fromLatin1(assets::hogDead)})
     , Hog(this, {QStringLiteral("Hog"), 3360, 5520, 735, 900, shown, stretched, QString::fromLatin1(assets::hog)})
     , BlueCar1(this, vehicle("BlueCar1", 3720, 1200, carLength, assets::blueCar))
@@ -151,7 +153,12 @@ void QuillwayGame::loadHighScores()
 
 scores::TableBoxes QuillwayGame::tableBoxes()
 {
-    return {{&Score1, &Score2, &Score3, &Score4, &Score5}, {&Name1, &Name2, &Name3, &Name4, &Name5}};
+    scores::TableBoxes boxes;
+    for (std::size_t k = 0; k < boxes.scores.size(); ++k) {
+        boxes.scores[k] = &m_scoreFiles[k];
+        boxes.names[k] = &m_nameFiles[k];
+    }
+    return boxes;
 }
 
 void QuillwayGame::startTimers()
@@ -177,3 +184,5 @@ void QuillwayGame::stopTimers()
     Timer4.setEnabled(false);
     Timer5.setEnabled(false);
 }
+
+} // namespace game

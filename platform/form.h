@@ -19,7 +19,6 @@ class Canvas;
 class Control;
 class Image;
 class Label;
-class Timer;
 
 struct FormLayout {
     QString caption;
@@ -81,10 +80,6 @@ public:
 
     bool isLoaded() const { return m_loaded; }
     bool isVisible() const;
-
-    // A timer of this window by its name ("Timer1"), for the windows that hand
-    // control back to this one. Loads the window.
-    Timer &timer(const QString &name);
 
     // The Qt window while loaded, else nullptr.
     QWidget *widget() const;

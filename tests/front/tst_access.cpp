@@ -2,13 +2,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "frontsession.h"
 
-#include "platform/player.h"
+#include "platform/testing/inputdriver.h"
 
 #include <QAccessible>
 #include <QWidget>
 #include <QtTest>
 
-namespace player = platform::player;
+namespace input = platform::testing::input;
 
 // The menu and the rules without a mouse: from the keyboard alone, and as a
 // screen reader finds them.
@@ -67,7 +67,7 @@ private slots:
 
         FrontSession s;
         for (int key : keys)
-            player::pressKey(*s.app.activeForm(), key);
+            input::pressKey(*s.app.activeForm(), key);
         QCOMPARE(s.app.activeForm()->name(), active);
         QCOMPARE(s.menu.focusedLabel() ? s.menu.focusedLabel()->name() : QString(), selected);
         QCOMPARE(s.boxes.shown().size(), boxes);
@@ -88,9 +88,9 @@ private slots:
     {
         FrontSession s;
         const QImage before = s.menu.widget()->grab().toImage();
-        player::click(s.menu.Quit); // answered No
+        input::click(s.menu.Quit); // answered No
         QCOMPARE(s.menu.widget()->grab().toImage(), before);
-        player::pressKey(s.menu, Qt::Key_Tab);
+        input::pressKey(s.menu, Qt::Key_Tab);
         const QImage after = s.menu.widget()->grab().toImage();
         const QRect mark = s.menu.NewGame.inkRect();
         int changedInside = 0;

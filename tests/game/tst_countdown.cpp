@@ -26,7 +26,7 @@ private slots:
 void TestCountdown::fullBarLastsSeventyThreeTicks()
 {
     GameRig rig;
-    QuillwayGame &g = rig.game();
+    game::QuillwayGame &g = rig.game();
     rig.clearRoad();
 
     rig.clock.advance(72 * 300);
@@ -77,7 +77,7 @@ void TestCountdown::shrinkOrTimeOut()
     QFETCH(bool, timeOut);
 
     GameRig rig;
-    QuillwayGame &g = rig.game();
+    game::QuillwayGame &g = rig.game();
     g.Timer.setWidth(width);
     g.Score = score;
     g.Lives = lives;
@@ -111,7 +111,7 @@ void TestCountdown::intervalPerLevel()
     QFETCH(int, wantInterval);
 
     GameRig rig;
-    QuillwayGame &g = rig.game();
+    game::QuillwayGame &g = rig.game();
     g.Timer5.setInterval(123);
     g.Level = level;
 
@@ -129,7 +129,7 @@ void TestCountdown::intervalPerLevel()
 void TestCountdown::newIntervalTakesEffectAfterNextTick()
 {
     GameRig rig;
-    QuillwayGame &g = rig.game();
+    game::QuillwayGame &g = rig.game();
     rig.clearRoad();
     g.Score = 9000;
     g.Hog.setTop(120);

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gamerig.h"
 
-#include "platform/player.h"
+#include "platform/testing/inputdriver.h"
 
 #include <QAccessible>
 #include <QtTest>
@@ -53,19 +53,19 @@ private slots:
         QTest::newRow("paused: read out and there to read") << Steps([=](GameRig &rig) {
             rig.clock.advance(tick);
             heardBefore(rig);
-            platform::player::pressKey(rig.game(), Qt::Key_P);
+            platform::testing::input::pressKey(rig.game(), Qt::Key_P);
         }) << QStringList{"Score: -1", "Lives: 3", "Level: 1", "Paused"} << "Paused" << title.arg(-1).arg(3) + " - Paused";
         QTest::newRow("resumed: read out") << Steps([=](GameRig &rig) {
             rig.clock.advance(tick);
-            platform::player::pressKey(rig.game(), Qt::Key_P);
-            platform::player::pressKey(rig.game(), Qt::Key_P);
+            platform::testing::input::pressKey(rig.game(), Qt::Key_P);
+            platform::testing::input::pressKey(rig.game(), Qt::Key_P);
         }) << QStringList{"Score: -1", "Lives: 3", "Level: 1", ""} << "Resumed" << title.arg(-1).arg(3);
         QTest::newRow("a crossing to level 2") << Steps([](GameRig &rig) {
             rig.clearRoad();
             rig.game().Score = 4501;
             rig.clock.advance(tick);
             rig.game().Hog.setTop(120);
-            platform::player::pressKey(rig.game(), Qt::Key_Up);
+            platform::testing::input::pressKey(rig.game(), Qt::Key_Up);
         }) << QStringList{"Score: 5500", "Lives: 3", "Level: 2", ""} << "Level: 2"
            << "Quillway - Game - Score: 5500 - Lives: 3 - Level: 2";
         QTest::newRow("a life lost, at the next tick") << Steps([](GameRig &rig) {

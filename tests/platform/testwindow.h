@@ -6,8 +6,8 @@
 #include "platform/form.h"
 #include "platform/image.h"
 #include "platform/label.h"
-#include "platform/manualclock.h"
-#include "platform/scripteddialogs.h"
+#include "platform/testing/manualclock.h"
+#include "platform/testing/scripteddialogs.h"
 #include "platform/timer.h"
 
 #include <QStringList>
@@ -61,8 +61,8 @@ private:
 // The program around the test windows, on virtual time and scripted boxes;
 // ending the program unwinds instead of leaving the test.
 struct TestProgram {
-    platform::ManualClock clock;
-    platform::ScriptedDialogs boxes{&clock};
+    platform::testing::ManualClock clock;
+    platform::testing::ScriptedDialogs boxes{&clock};
     platform::App app{clock, boxes};
     TestProgram()
     {

@@ -8,6 +8,7 @@
 #include <algorithm>
 
 using namespace platform;
+using namespace platform::testing;
 
 // The timers' schedule, on virtual time: the game's pace and the traffic
 // depend on exactly when ticks come.

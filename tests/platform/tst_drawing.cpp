@@ -3,7 +3,7 @@
 #include "testwindow.h"
 
 #include "platform/pictures.h"
-#include "platform/player.h"
+#include "platform/testing/inputdriver.h"
 
 #include <QImage>
 #include <QPainter>
@@ -12,6 +12,7 @@
 #include <QWidget>
 
 using namespace platform;
+using namespace platform::testing;
 
 // What the player sees: stretch, clip, stacking and hidden images, rendered
 // and checked pixel by pixel.
@@ -123,8 +124,8 @@ void TestDrawing::clickOnImageOverLabelIsTheLabels()
     TestWindow window(program.app, QStringLiteral("W"), m_back, m_front);
     program.app.add(window);
     program.app.dispatch([&] { window.Show(); });
-    player::clickAt(window, 21, 11); // on the front image, inside the label
-    player::clickAt(window, 80, 70); // outside every label
+    input::clickAt(window, 21, 11); // on the front image, inside the label
+    input::clickAt(window, 80, 70); // outside every label
     QCOMPARE(window.log.count(QStringLiteral("Caption1_Click")), 1);
 }
 

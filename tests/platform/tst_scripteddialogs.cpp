@@ -5,6 +5,7 @@
 #include <QTest>
 
 using namespace platform;
+using namespace platform::testing;
 
 // The boxes every other test answers through: if they answered wrongly, those
 // tests would prove nothing.

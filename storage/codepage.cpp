@@ -8,7 +8,7 @@
 #include <cerrno>
 #include <iconv.h>
 
-namespace platform::codepage {
+namespace storage::codepage {
 
 namespace {
 
@@ -226,4 +226,4 @@ void ByteRun::decodeInto(QString &text)
     m_awaitingTrailByte = false;
 }
 
-} // namespace platform::codepage
+} // namespace storage::codepage

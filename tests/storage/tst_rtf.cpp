@@ -1,13 +1,13 @@
 // SPDX-FileCopyrightText: 2026 Quillway developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "platform/rtf.h"
+#include "storage/rtf.h"
 
 #include <QRandomGenerator>
 #include <QTest>
 
 #include <algorithm>
 
-using namespace platform;
+using namespace storage;
 
 // The high-score files are RTF: what the game writes must read back exactly,
 // and files from other writers (or a hand editor) must give their plain text

@@ -11,7 +11,7 @@
 #include <utility>
 #include <vector>
 
-namespace platform::rtf {
+namespace storage::rtf {
 
 namespace {
 
@@ -403,4 +403,4 @@ std::optional<QString> read(const QByteArray &document)
     return Reader(QByteArrayView(document).sliced(hasBom ? utf8Bom.size() : 0), hasBom).read();
 }
 
-} // namespace platform::rtf
+} // namespace storage::rtf

@@ -3,7 +3,7 @@
 #include "codepage.h"
 #include "rtf.h"
 
-namespace platform::rtf {
+namespace storage::rtf {
 
 namespace {
 
@@ -81,4 +81,4 @@ QByteArray write(const QString &text)
     return out;
 }
 
-} // namespace platform::rtf
+} // namespace storage::rtf

@@ -17,7 +17,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-namespace platform {
+namespace storage {
 
 namespace {
 
@@ -424,4 +424,4 @@ bool FileSet::undo()
     return true;
 }
 
-} // namespace platform
+} // namespace storage

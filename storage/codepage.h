@@ -11,7 +11,7 @@
 #include <memory>
 #include <optional>
 
-namespace platform::codepage {
+namespace storage::codepage {
 
 constexpr int windowsLatin1 = 1252;
 constexpr int utf8 = 65001;
@@ -94,4 +94,4 @@ private:
     bool m_awaitingTrailByte = false;
 };
 
-} // namespace platform::codepage
+} // namespace storage::codepage
