@@ -40,6 +40,7 @@ struct Font
 };
 
 // Groups whose text is not part of the document's plain text.
+// clang-format off
 constexpr std::string_view skippedDestinations[] = {
     "aftncn", "aftnsep", "aftnsepc", "annotation", "atnauthor", "atnid", "atrfend", "atrfstart",
     "background", "bkmkend", "bkmkstart", "colorschememapping", "colortbl", "datastore", "do",
@@ -49,6 +50,7 @@ constexpr std::string_view skippedDestinations[] = {
     "pgdsctbl", "pict", "pn", "pntext", "pntxta", "pntxtb", "revtbl", "rsidtbl", "shp", "shpinst",
     "shprslt", "stylesheet", "tc", "template", "themedata", "txe", "userprops", "xe", "xmlnstbl",
 };
+// clang-format on
 
 constexpr std::pair<std::string_view, char16_t> namedCharacters[] = {
     {"tab", u'\t'},        {"cell", u'\t'},       {"nestcell", u'\t'},  {"line", u'\n'},
