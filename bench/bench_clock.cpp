@@ -35,7 +35,7 @@ public:
     {
         for (std::size_t i = 0; i < periods.size(); ++i) {
             timers[i] = std::make_unique<platform::Timer>(this, QStringLiteral("Timer%1").arg(i + 1), periods[i], true,
-                                                         [this, i] { ticked[i].push_back(since.nsecsElapsed()); });
+                                                          [this, i] { ticked[i].push_back(since.nsecsElapsed()); });
         }
     }
     std::array<std::unique_ptr<platform::Timer>, periods.size()> timers;

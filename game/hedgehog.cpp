@@ -62,11 +62,8 @@ void QuillwayGame::Form_KeyDown(int KeyCode, int Shift)
             if (moving && Hog.Left() < rightmostRefused)
                 Hog.setLeft(Hog.Left() + sideStep);
             break;
-        case platform::vk::P:
-            togglePause();
-            break;
-        default:
-            break;
+        case platform::vk::P: togglePause(); break;
+        default: break;
         }
     }
 

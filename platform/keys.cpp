@@ -82,7 +82,7 @@ int codeByPlace(quint32 keycode)
     static constexpr Row rows[] = {
         {10, "1234567890\xbd\xbb"},      // digits, minus, equals
         {24, "QWERTYUIOP\xdb\xdd"},      // brackets
-        {38, "ASDFGHJKL\xba\xde\xc0"}, // semicolon, apostrophe, grave
+        {38, "ASDFGHJKL\xba\xde\xc0"},   // semicolon, apostrophe, grave
         {51, "\xdcZXCVBNM\xbc\xbe\xbf"}, // backslash ... slash
         {94, "\xe2"},                    // the extra key beside left Shift
         {135, "\x5d"},                   // the menu key, Compose on many desktops

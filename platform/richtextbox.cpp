@@ -10,7 +10,10 @@ RichTextBox::RichTextBox(Form *form, const QString &name, int left, int top, int
     : Control(form, name)
 {
     // Nobody sees these boxes, so their geometry is kept only in the layout.
-    Q_UNUSED(left) Q_UNUSED(top) Q_UNUSED(width) Q_UNUSED(height)
+    Q_UNUSED(left)
+    Q_UNUSED(top)
+    Q_UNUSED(width)
+    Q_UNUSED(height)
 }
 
 QString RichTextBox::Text() const

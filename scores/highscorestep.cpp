@@ -13,7 +13,7 @@ bool enterHighScore(const HighScoreStep &step, qint32 score)
         return false;
     // The title's spelling is the one players have always seen.
     step.playerName = step.askName(QStringLiteral("Please enter your name for entry on the high score table."),
-                                            QStringLiteral("You have acheived a high score"), step.playerName);
+                                   QStringLiteral("You have acheived a high score"), step.playerName);
     // The name box holds no lock: the table is read again under the save's.
     return saveEntry(step.table, step.boxes, step.folder, score, step.playerName, step.fault);
 }

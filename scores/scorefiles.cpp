@@ -30,8 +30,7 @@ PlainTableFiles::PlainTableFiles()
 
 QString defaultFolder()
 {
-    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)
-        + QStringLiteral("/quillway/data");
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/quillway/data");
 }
 
 QString scoreFilePath(const QString &folder, int rank)
@@ -134,8 +133,8 @@ bool saveTable(const HighScoreTable &table, const TableBoxes &boxes, const QStri
     return lock.held() && writeTable(table, boxes, folder, fault);
 }
 
-bool saveEntry(HighScoreTable &table, const TableBoxes &boxes, const QString &folder, qint32 score,
-               const QString &name, const storage::WriteFault &fault)
+bool saveEntry(HighScoreTable &table, const TableBoxes &boxes, const QString &folder, qint32 score, const QString &name,
+               const storage::WriteFault &fault)
 {
     const storage::FolderLock lock(folder, storage::FolderLock::Mode::Exclusive);
     const std::optional<Entries> loaded = lock.held() ? readTable(boxes, folder) : std::nullopt;
@@ -146,8 +145,7 @@ bool saveEntry(HighScoreTable &table, const TableBoxes &boxes, const QString &fo
     table.enter(score, name);
     // Files that did not load may still hold good entries for a person to
     // recover: they are kept, or not replaced.
-    if (lock.held() && (loaded || storage::keepAside(folder, fileNames()))
-        && writeTable(table, boxes, folder, fault))
+    if (lock.held() && (loaded || storage::keepAside(folder, fileNames())) && writeTable(table, boxes, folder, fault))
         table.markSaved();
     return true;
 }

@@ -103,7 +103,7 @@ bool saveTable(const HighScoreTable &table, const TableBoxes &boxes, const QStri
 // memory.
 // Returns whether the score entered the table: it may no longer beat the
 // fifth entry of the fresher one.
-bool saveEntry(HighScoreTable &table, const TableBoxes &boxes, const QString &folder, qint32 score,
-               const QString &name, const storage::WriteFault &fault = {});
+bool saveEntry(HighScoreTable &table, const TableBoxes &boxes, const QString &folder, qint32 score, const QString &name,
+               const storage::WriteFault &fault = {});
 
 } // namespace scores

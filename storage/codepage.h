@@ -48,8 +48,7 @@ public:
 
 private:
     // What iconv makes of each byte on its own, asked once per page.
-    struct ByteTable
-    {
+    struct ByteTable {
         std::array<char32_t, 256> character;
         std::array<bool, 256> lead;
         bool complete; // every character is one byte and stands alone

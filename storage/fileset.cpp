@@ -11,11 +11,11 @@
 #include <QSet>
 
 #include <cerrno>
-#include <optional>
-#include <vector>
 #include <fcntl.h>
+#include <optional>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <vector>
 
 namespace storage {
 

@@ -23,8 +23,10 @@ class TestAccess : public QObject
         for (int i = 0; i < window->childCount(); ++i) {
             QAccessibleInterface *child = window->child(i);
             const auto *action = child->actionInterface();
-            children << QStringLiteral("%1 %2%3").arg(child->role()).arg(child->text(QAccessible::Name),
-                                                                          action ? " [" + action->actionNames().join(',') + ']' : QString());
+            children << QStringLiteral("%1 %2%3")
+                            .arg(child->role())
+                            .arg(child->text(QAccessible::Name),
+                                 action ? " [" + action->actionNames().join(',') + ']' : QString());
         }
         return children;
     }
@@ -38,24 +40,38 @@ private slots:
         QTest::addColumn<int>("boxes");
 
         using K = QList<int>;
-        QTest::newRow("as the menu opens: New Game") << K{} << "NewGame" << "MainMenu" << 0;
-        QTest::newRow("first Tab selects New Game") << K{Qt::Key_Tab} << "NewGame" << "MainMenu" << 0;
-        QTest::newRow("first Up arrow: the last item, Quit") << K{Qt::Key_Up} << "Quit" << "MainMenu" << 0;
-        QTest::newRow("first Shift+Tab: Quit too") << K{Qt::Key_Backtab} << "Quit" << "MainMenu" << 0;
-        QTest::newRow("Tab, Tab: Rules") << K{Qt::Key_Tab, Qt::Key_Tab} << "Help" << "MainMenu" << 0;
-        QTest::newRow("Shift+Tab from New Game wraps to Quit") << K{Qt::Key_Tab, Qt::Key_Backtab} << "Quit" << "MainMenu" << 0;
+        QTest::newRow("as the menu opens: New Game") << K{} << "NewGame"
+                                                     << "MainMenu" << 0;
+        QTest::newRow("first Tab selects New Game") << K{Qt::Key_Tab} << "NewGame"
+                                                    << "MainMenu" << 0;
+        QTest::newRow("first Up arrow: the last item, Quit") << K{Qt::Key_Up} << "Quit"
+                                                             << "MainMenu" << 0;
+        QTest::newRow("first Shift+Tab: Quit too") << K{Qt::Key_Backtab} << "Quit"
+                                                   << "MainMenu" << 0;
+        QTest::newRow("Tab, Tab: Rules") << K{Qt::Key_Tab, Qt::Key_Tab} << "Help"
+                                         << "MainMenu" << 0;
+        QTest::newRow("Shift+Tab from New Game wraps to Quit") << K{Qt::Key_Tab, Qt::Key_Backtab} << "Quit"
+                                                               << "MainMenu" << 0;
         QTest::newRow("Down past Quit wraps to New Game")
-            << K{Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Down} << "NewGame" << "MainMenu" << 0;
-        QTest::newRow("Return at start: New Game, chosen as the menu opened") << K{Qt::Key_Return} << "NewGame" << "QuillwayGame" << 0;
-        QTest::newRow("Return on New Game starts a game") << K{Qt::Key_Tab, Qt::Key_Return} << "NewGame" << "QuillwayGame" << 0;
-        QTest::newRow("Space on Rules opens the rules") << K{Qt::Key_Down, Qt::Key_Down, Qt::Key_Space} << "Help" << "Rules" << 0;
+            << K{Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Down} << "NewGame"
+            << "MainMenu" << 0;
+        QTest::newRow("Return at start: New Game, chosen as the menu opened") << K{Qt::Key_Return} << "NewGame"
+                                                                              << "QuillwayGame" << 0;
+        QTest::newRow("Return on New Game starts a game") << K{Qt::Key_Tab, Qt::Key_Return} << "NewGame"
+                                                          << "QuillwayGame" << 0;
+        QTest::newRow("Space on Rules opens the rules") << K{Qt::Key_Down, Qt::Key_Down, Qt::Key_Space} << "Help"
+                                                        << "Rules" << 0;
         QTest::newRow("Escape closes the rules as the close box does")
-            << K{Qt::Key_Down, Qt::Key_Down, Qt::Key_Space, Qt::Key_Escape} << "Help" << "MainMenu" << 0;
-        QTest::newRow("back from the rules, Rules still chosen") << K{Qt::Key_Down, Qt::Key_Down, Qt::Key_Space, Qt::Key_Escape, Qt::Key_Return}
-                                                                 << "Help" << "Rules" << 0;
-        QTest::newRow("Return on Quit asks") << K{Qt::Key_Tab, Qt::Key_Backtab, Qt::Key_Return} << "Quit" << "MainMenu" << 1;
+            << K{Qt::Key_Down, Qt::Key_Down, Qt::Key_Space, Qt::Key_Escape} << "Help"
+            << "MainMenu" << 0;
+        QTest::newRow("back from the rules, Rules still chosen")
+            << K{Qt::Key_Down, Qt::Key_Down, Qt::Key_Space, Qt::Key_Escape, Qt::Key_Return} << "Help"
+            << "Rules" << 0;
+        QTest::newRow("Return on Quit asks") << K{Qt::Key_Tab, Qt::Key_Backtab, Qt::Key_Return} << "Quit"
+                                             << "MainMenu" << 1;
         // The game's own keys are untouched: Escape there is any other key.
-        QTest::newRow("Escape in the game: nothing") << K{Qt::Key_Tab, Qt::Key_Return, Qt::Key_Escape} << "NewGame" << "QuillwayGame" << 0;
+        QTest::newRow("Escape in the game: nothing") << K{Qt::Key_Tab, Qt::Key_Return, Qt::Key_Escape} << "NewGame"
+                                                     << "QuillwayGame" << 0;
     }
 
     void keyboardWorksTheMenu()
@@ -131,7 +147,8 @@ private slots:
         platform::Form &form = s.app.form(window);
         form.Show();
         if (&form == &s.rules) {
-            for (platform::Label *paragraph : {&s.rules.Label2, &s.rules.Label3, &s.rules.Label4, &s.rules.Label5, &s.rules.Label7})
+            for (platform::Label *paragraph :
+                 {&s.rules.Label2, &s.rules.Label3, &s.rules.Label4, &s.rules.Label5, &s.rules.Label7})
                 tree << QStringLiteral("%1 ").arg(QAccessible::StaticText) + paragraph->Caption();
         }
         QCOMPARE(childrenOf(form), tree);

@@ -188,10 +188,11 @@ private slots:
         }
         QVERIFY(item);
         const QRect box = item->pixelRect();
-        const QRect needed = QFontMetrics(item->font())
-                                 .boundingRect(QRect(QPoint(0, 0), box.size()), int(item->layout().alignment),
-                                               item->Caption());
-        QVERIFY2(needed.width() <= box.width(), qPrintable(QStringLiteral("%1 > %2").arg(needed.width()).arg(box.width())));
+        const QRect needed
+            = QFontMetrics(item->font())
+                  .boundingRect(QRect(QPoint(0, 0), box.size()), int(item->layout().alignment), item->Caption());
+        QVERIFY2(needed.width() <= box.width(),
+                 qPrintable(QStringLiteral("%1 > %2").arg(needed.width()).arg(box.width())));
         QVERIFY2(needed.height() <= box.height(),
                  qPrintable(QStringLiteral("%1 > %2").arg(needed.height()).arg(box.height())));
     }

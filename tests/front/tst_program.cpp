@@ -117,8 +117,8 @@ private slots:
         QTest::addColumn<bool>("ends");
 
         QTest::newRow("No: the menu stays") << QString() << platform::vbNo << true << false;
-        QTest::newRow("No during a game: the menu stays") << QStringLiteral("QuillwayGame") << platform::vbNo << true
-                                                          << false;
+        QTest::newRow("No during a game: the menu stays")
+            << QStringLiteral("QuillwayGame") << platform::vbNo << true << false;
         QTest::newRow("Yes, menu alone: the program ends") << QString() << platform::vbYes << false << true;
         QTest::newRow("Yes during a game: only the menu closes")
             << QStringLiteral("QuillwayGame") << platform::vbYes << false << false;

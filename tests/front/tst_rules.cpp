@@ -110,9 +110,9 @@ private slots:
         // Tall enough to hold any number of lines, so the height says how many
         // the text needs.
         const QRect column(0, 0, box.width(), 100 * box.height());
-        const QRect needed =
-            QFontMetrics(paragraph->font())
-                .boundingRect(column, Qt::TextWordWrap | paragraph->layout().alignment, paragraph->Caption());
+        const QRect needed
+            = QFontMetrics(paragraph->font())
+                  .boundingRect(column, Qt::TextWordWrap | paragraph->layout().alignment, paragraph->Caption());
         QVERIFY2(needed.width() <= box.width(),
                  qPrintable(QStringLiteral("%1 > %2").arg(needed.width()).arg(box.width())));
         QVERIFY2(needed.height() <= box.height(),

@@ -19,7 +19,8 @@ class MenuStandIn final : public platform::Form
 {
 public:
     explicit MenuStandIn(platform::App &app)
-        : Form(app, QStringLiteral("MainMenu"), {QStringLiteral("Quillway - Main Menu"), 4620, 4530, QColor(192, 192, 192), QString()})
+        : Form(app, QStringLiteral("MainMenu"),
+               {QStringLiteral("Quillway - Main Menu"), 4620, 4530, QColor(192, 192, 192), QString()})
     {
     }
     platform::Timer Timer1{this, QStringLiteral("Timer1"), 10, false, [] {}};

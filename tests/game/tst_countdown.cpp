@@ -55,16 +55,16 @@ void TestCountdown::shrinkOrTimeOut_data()
     QTest::addColumn<QString>("wantTitle"); // empty: left as it was
     QTest::addColumn<bool>("timeOut");
 
-    QTest::newRow("full bar") << 7245.f << 0 << 3 << 7145.f
-                              << "Quillway - Game - Score: -1 - Lives: 3 - Level: 1" << false;
-    QTest::newRow("bar of 100 shrinks to nothing") << 100.f << 12 << 3 << 0.f
-                                                   << "Quillway - Game - Score: 11 - Lives: 3 - Level: 1" << false;
+    QTest::newRow("full bar") << 7245.f << 0 << 3 << 7145.f << "Quillway - Game - Score: -1 - Lives: 3 - Level: 1"
+                              << false;
+    QTest::newRow("bar of 100 shrinks to nothing")
+        << 100.f << 12 << 3 << 0.f << "Quillway - Game - Score: 11 - Lives: 3 - Level: 1" << false;
     QTest::newRow("bar of 101 leaves 1") << 101.f << 12 << 3 << 1.f
                                          << "Quillway - Game - Score: 11 - Lives: 3 - Level: 1" << false;
     QTest::newRow("bar of 99 times out") << 99.f << 12 << 3 << 99.f << QString() << true;
     QTest::newRow("empty bar times out") << 0.f << 12 << 3 << 0.f << QString() << true;
-    QTest::newRow("negative score with its sign") << 5000.f << -150 << 2 << 4900.f
-                                                  << "Quillway - Game - Score: -151 - Lives: 2 - Level: 1" << false;
+    QTest::newRow("negative score with its sign")
+        << 5000.f << -150 << 2 << 4900.f << "Quillway - Game - Score: -151 - Lives: 2 - Level: 1" << false;
 }
 
 void TestCountdown::shrinkOrTimeOut()

@@ -4,8 +4,8 @@
 
 #include "platform/keys.h"
 #include "platform/testing/inputdriver.h"
-#include "storage/rtf.h"
 #include "scores/scorefiles.h"
+#include "storage/rtf.h"
 
 #include <QFile>
 #include <QRect>
@@ -89,8 +89,8 @@ void TestGameSetUp::onTheField_data()
 
     // The third vehicle of three lanes waits off the field, and the squashed
     // hedgehog is hidden until a death.
-    const char *const seen[] = {"Timer", "BlueCar1", "BlueCar2", "Lorry1", "Lorry2", "OrangeCar1",
-                                "OrangeCar2", "RedCar1", "RedCar2", "Hog"};
+    const char *const seen[] = {"Timer",      "BlueCar1",   "BlueCar2", "Lorry1",  "Lorry2",
+                                "OrangeCar1", "OrangeCar2", "RedCar1",  "RedCar2", "Hog"};
     for (const char *name : seen)
         QTest::newRow(name) << QString::fromLatin1(name) << true;
     for (const char *name : {"BlueCar3", "Lorry3", "RedCar3", "HogDead"})

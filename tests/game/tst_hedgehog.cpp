@@ -141,8 +141,9 @@ void TestHedgehog::levelLadder()
 
     QCOMPARE(g.Score, scoreBefore + 1000);
     QCOMPARE(g.Level, wantLevel);
-    QCOMPARE(g.Caption(),
-             QStringLiteral("Quillway - Game - Score: %1 - Lives: 3 - Level: %2").arg(scoreBefore + 1000).arg(wantLevel));
+    QCOMPARE(
+        g.Caption(),
+        QStringLiteral("Quillway - Game - Score: %1 - Lives: 3 - Level: %2").arg(scoreBefore + 1000).arg(wantLevel));
 }
 
 void TestHedgehog::pauseAndResume()

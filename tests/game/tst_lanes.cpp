@@ -26,12 +26,11 @@ LaneUnderTest lane(game::QuillwayGame &g, int timer)
     switch (timer) {
     case 1:
         return {{&g.RedCar1, &g.RedCar2, &g.RedCar3}, &g.Timer1, &game::QuillwayGame::Timer1_Timer, 4500, -1815, true};
-    case 2:
-        return {{&g.OrangeCar1, &g.OrangeCar2}, &g.Timer2, &game::QuillwayGame::Timer2_Timer, 5280, 7580, false};
-    case 3:
-        return {{&g.Lorry1, &g.Lorry2, &g.Lorry3}, &g.Timer3, &game::QuillwayGame::Timer3_Timer, 4320, -2790, true};
+    case 2: return {{&g.OrangeCar1, &g.OrangeCar2}, &g.Timer2, &game::QuillwayGame::Timer2_Timer, 5280, 7580, false};
+    case 3: return {{&g.Lorry1, &g.Lorry2, &g.Lorry3}, &g.Timer3, &game::QuillwayGame::Timer3_Timer, 4320, -2790, true};
     default:
-        return {{&g.BlueCar1, &g.BlueCar2, &g.BlueCar3}, &g.Timer4, &game::QuillwayGame::Timer4_Timer, 3720, 7580, false};
+        return {
+            {&g.BlueCar1, &g.BlueCar2, &g.BlueCar3}, &g.Timer4, &game::QuillwayGame::Timer4_Timer, 3720, 7580, false};
     }
 }
 
@@ -45,7 +44,10 @@ QString spacingFault(const LaneUnderTest &l)
     std::sort(lefts.begin(), lefts.end());
     for (std::size_t i = 1; i < lefts.size(); ++i) {
         if (lefts[i] - lefts[i - 1] != l.gap)
-            return QStringLiteral("gap %1 between %2 and %3").arg(lefts[i] - lefts[i - 1]).arg(lefts[i - 1]).arg(lefts[i]);
+            return QStringLiteral("gap %1 between %2 and %3")
+                .arg(lefts[i] - lefts[i - 1])
+                .arg(lefts[i - 1])
+                .arg(lefts[i]);
     }
     if (l.rightToLeft ? lefts.front() <= l.leaveBound : lefts.back() >= l.leaveBound)
         return QStringLiteral("a vehicle stays past the bound at %1").arg(l.rightToLeft ? lefts.front() : lefts.back());
@@ -166,7 +168,8 @@ void TestLanes::spacingKeptForAnHour()
         for (const LaneUnderTest &l : lanes) {
             const QString fault = spacingFault(l);
             if (!fault.isEmpty())
-                QFAIL(qPrintable(QStringLiteral("Timer%1 at %2 ms: %3").arg(l.timer->name()).arg(rig.clock.now()).arg(fault)));
+                QFAIL(qPrintable(
+                    QStringLiteral("Timer%1 at %2 ms: %3").arg(l.timer->name()).arg(rig.clock.now()).arg(fault)));
         }
     }
     // 9000 + 24000 + 7200 + 12000 ticks of the four lanes.

@@ -68,7 +68,8 @@ void TestLeaving::leave()
     input::close(g);
 
     QCOMPARE(rig.boxes.shown().size(), 1);
-    QCOMPARE(rig.boxes.shown().constFirst().prompt, QStringLiteral("Are you sure you want to quit? Your current score will be lost!"));
+    QCOMPARE(rig.boxes.shown().constFirst().prompt,
+             QStringLiteral("Are you sure you want to quit? Your current score will be lost!"));
     QCOMPARE(rig.boxes.shown().constFirst().title, QStringLiteral("Quit during a game?"));
     QCOMPARE(rig.boxes.shown().constFirst().buttons, platform::vbYesNo);
     QCOMPARE(g.Score < 4321, state != QLatin1String("paused"));

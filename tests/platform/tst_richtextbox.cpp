@@ -3,8 +3,8 @@
 #include "testwindow.h"
 
 #include "platform/richtextbox.h"
-#include "storage/rtf.h"
 #include "platform/runtimeerror.h"
+#include "storage/rtf.h"
 
 #include <QDir>
 #include <QFile>
@@ -101,7 +101,8 @@ void TestRichTextBox::loadFaults_data()
     QTest::newRow("missing file") << "score1.dat" << QByteArray() << errors::FileNotFound;
     QTest::newRow("empty file") << "score1.dat" << QByteArray("") << errors::InvalidFileFormat;
     QTest::newRow("plain text, not RTF") << "score1.dat" << QByteArray("2950") << errors::InvalidFileFormat;
-    QTest::newRow("over 4 MiB") << "score1.dat" << QByteArray("{\\rtf1 ") + QByteArray(storage::rtf::maxDocumentSize, 'x') + "}"
+    QTest::newRow("over 4 MiB") << "score1.dat"
+                                << QByteArray("{\\rtf1 ") + QByteArray(storage::rtf::maxDocumentSize, 'x') + "}"
                                 << errors::InvalidFileFormat;
     QTest::newRow("a folder, not a file") << "." << QByteArray() << errors::PathFileAccess;
 }

@@ -3,8 +3,8 @@
 #include "testwindow.h"
 
 #include "platform/keys.h"
-#include "platform/testing/inputdriver.h"
 #include "platform/runtimeerror.h"
+#include "platform/testing/inputdriver.h"
 
 #include <QTest>
 #include <QWidget>
@@ -82,7 +82,8 @@ void TestWindows::activation_data()
         a.Hide();
         a.Show();
     }) << 2;
-    QTest::newRow("window manager focus after show: same switch") << Steps([](TestWindow &a, TestWindow &) { input::switchTo(a); }) << 1;
+    QTest::newRow("window manager focus after show: same switch")
+        << Steps([](TestWindow &a, TestWindow &) { input::switchTo(a); }) << 1;
     QTest::newRow("switch to another window and back fires") << Steps([](TestWindow &a, TestWindow &b) {
         input::switchTo(b);
         input::switchTo(a);

@@ -3,8 +3,8 @@
 #include "scores/highscorestep.h"
 
 #include "platform/testing/manualclock.h"
-#include "storage/rtf.h"
 #include "platform/testing/scripteddialogs.h"
+#include "storage/rtf.h"
 
 #include <QDir>
 #include <QFile>
@@ -21,8 +21,9 @@ QStringList readFiles(const QString &folder)
     for (const char *kind : {"score", "name"}) {
         for (int rank = 1; rank <= scores::tableSize; ++rank) {
             QFile file(QDir(folder).filePath(QStringLiteral("%1%2.dat").arg(QLatin1String(kind)).arg(rank)));
-            texts << (file.open(QIODevice::ReadOnly) ? storage::rtf::read(file.readAll()).value_or(QStringLiteral("(bad)"))
-                                                     : QStringLiteral("(none)"));
+            texts << (file.open(QIODevice::ReadOnly)
+                          ? storage::rtf::read(file.readAll()).value_or(QStringLiteral("(bad)"))
+                          : QStringLiteral("(none)"));
         }
     }
     return texts;
@@ -69,8 +70,8 @@ void TestHighScoreStep::step_data()
 {
     QTest::addColumn<QStringList>("before"); // the files at game over; empty: none
     QTest::addColumn<qint32>("score");
-    QTest::addColumn<QString>("typed");      // null: the offered name is accepted
-    QTest::addColumn<QStringList>("after");  // the files afterwards
+    QTest::addColumn<QString>("typed");       // null: the offered name is accepted
+    QTest::addColumn<QStringList>("after");   // the files afterwards
     QTest::addColumn<QList<qint32>>("later"); // the scores of the games after "Play again"
     QTest::addColumn<int>("failing");         // how many saves, from the first, cannot write
     QTest::addColumn<QStringList>("between"); // what another copy saves before the second game
@@ -100,8 +101,8 @@ void TestHighScoreStep::step_data()
 
     // The files' fifth entry is 1000, the table's 2000 once 3500 is in it.
     const QStringList with3500{"5000", "4000", "3500", "3000", "2000", "Ann", "Bob", "Anonymous", "Cy", "Di"};
-    row("save failed, Play again, 1500: no name box, 3500 still shown", fullTable, 3500, accept, fullTable,
-        {1500}, 1, {}, with3500, 1);
+    row("save failed, Play again, 1500: no name box, 3500 still shown", fullTable, 3500, accept, fullTable, {1500}, 1,
+        {}, with3500, 1);
     row("two saves failed in a row: both entries kept", fullTable, 3500, accept, fullTable, {4500}, 2, {},
         {"5000", "4500", "4000", "3500", "3000", "Ann", "Anonymous", "Bob", "Anonymous", "Cy"}, 2);
     row("save failed, another copy saved 6000: the next save keeps both", fullTable, 3500, accept,
@@ -148,7 +149,8 @@ void TestHighScoreStep::step()
             writeFiles(dir.path(), between);
         const qint32 final = game == 0 ? score : later.at(game - 1);
         // "Play again" reads nothing: the step goes on with the same table.
-        const bool entered = scores::enterHighScore({table, playerName, askName, files.boxes(), dir.path(), fault}, final);
+        const bool entered
+            = scores::enterHighScore({table, playerName, askName, files.boxes(), dir.path(), fault}, final);
         if (game == 0)
             QCOMPARE(entered, enters || failing > 0);
         saves += entered;

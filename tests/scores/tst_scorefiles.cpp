@@ -147,7 +147,7 @@ void TestScoreFiles::unusualValuesLoad()
 
 void TestScoreFiles::failedLoadKeepsTable_data()
 {
-    QTest::addColumn<QString>("fileName"); // empty: the whole folder is gone
+    QTest::addColumn<QString>("fileName");    // empty: the whole folder is gone
     QTest::addColumn<QByteArray>("contents"); // empty: the file is removed; "<fifo>", "<device>": such a node
 
     QTest::newRow("no folder") << QString() << QByteArray();
@@ -424,7 +424,8 @@ void TestScoreFiles::interruptedSaveLeavesOneWholeTable()
         QVERIFY2(scores::loadTable(loaded, rig.files.boxes(), dir.path()), where);
         QVERIFY2(loaded.entries() == (saved ? newTable.entries() : firstEntries()), where);
         QVERIFY2(scores::saveTable(tableWith(7000, QStringLiteral("Next")), rig.files.boxes(), dir.path()), where);
-        QVERIFY2(folderEntries(dir.path()) == tenFilesAndLock(), where + ": " + folderEntries(dir.path()).join(' ').toUtf8());
+        QVERIFY2(folderEntries(dir.path()) == tenFilesAndLock(),
+                 where + ": " + folderEntries(dir.path()).join(' ').toUtf8());
         QCOMPARE(readBytes(victim), QByteArray("precious"));
         if (symlinks) {
             QVERIFY2(QFileInfo(filePath(dir.path(), QStringLiteral("name4.dat"))).isSymLink(), where);

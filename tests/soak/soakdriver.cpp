@@ -5,8 +5,8 @@
 #include "game/lanes.h"
 #include "platform/dialogs.h"
 #include "platform/keys.h"
-#include "storage/rtf.h"
 #include "scores/scorefiles.h"
+#include "storage/rtf.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -67,7 +67,10 @@ bool clearAbove(const game::QuillwayGame &game)
     const float right = left + 735;
     constexpr float waitSeconds = 1.5;
     const std::array<std::pair<const game::Lane *, const platform::Timer *>, 4> lanes{
-        {{&game::redCars, &game.Timer1}, {&game::orangeCars, &game.Timer2}, {&game::lorries, &game.Timer3}, {&game::blueCars, &game.Timer4}}};
+        {{&game::redCars, &game.Timer1},
+         {&game::orangeCars, &game.Timer2},
+         {&game::lorries, &game.Timer3},
+         {&game::blueCars, &game.Timer4}}};
     for (const auto &[lane, timer] : lanes) {
         if (top < lane->bandFirst || top > lane->bandLast)
             continue;
