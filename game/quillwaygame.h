@@ -66,11 +66,11 @@ public:
     int DeathTicks = 0;
     int Paused = 0; // 0 or 1; a new game leaves it as it is
     QString PlayerName;
+    scores::HighScoreTable HighScores;
 
     // Gives control back to whatever started the game (the main menu, handed
     // in by the program at start), once the window is hidden or closing.
     std::function<void()> returnToMenu;
-    scores::HighScoreTable HighScores;
 
     // The controls are painted in the order they are declared, later ones in
     // front: the bar over everything, every vehicle over the hedgehog, the
