@@ -11,7 +11,7 @@
 #include "platform/app.h"
 #include "platform/form.h"
 #include "platform/realclock.h"
-#include "platform/scripteddialogs.h"
+#include "platform/testing/scripteddialogs.h"
 #include "platform/timer.h"
 
 #include <QApplication>
@@ -35,7 +35,7 @@ public:
     {
         for (std::size_t i = 0; i < periods.size(); ++i) {
             timers[i] = std::make_unique<platform::Timer>(this, QStringLiteral("Timer%1").arg(i + 1), periods[i], true,
-                                                         [this, i] { ticked[i].push_back(since.nsecsElapsed()); });
+                                                          [this, i] { ticked[i].push_back(since.nsecsElapsed()); });
         }
     }
     std::array<std::unique_ptr<platform::Timer>, periods.size()> timers;
@@ -50,7 +50,7 @@ int main(int argc, char **argv)
     QApplication qapp(argc, argv);
     const int seconds = argc > 1 ? std::atoi(argv[1]) : 60;
     platform::RealClock clock;
-    platform::ScriptedDialogs boxes;
+    platform::testing::ScriptedDialogs boxes;
     platform::App app(clock, boxes);
     Ticking form(app);
     form.since.start();

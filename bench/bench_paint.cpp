@@ -6,8 +6,8 @@
 // frame. Usage: QT_QPA_PLATFORM=offscreen bench_paint [frames] (default 2000).
 #include "game/quillwaygame.h"
 #include "platform/app.h"
-#include "platform/manualclock.h"
-#include "platform/scripteddialogs.h"
+#include "platform/testing/manualclock.h"
+#include "platform/testing/scripteddialogs.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -21,11 +21,11 @@ int main(int argc, char **argv)
 {
     QApplication qapp(argc, argv);
     const int frames = argc > 1 ? std::atoi(argv[1]) : 2000;
-    platform::ManualClock clock;
-    platform::ScriptedDialogs boxes(&clock);
+    platform::testing::ManualClock clock;
+    platform::testing::ScriptedDialogs boxes(&clock);
     platform::App app(clock, boxes);
     QTemporaryDir scores;
-    QuillwayGame game(app, scores.path());
+    game::QuillwayGame game(app, scores.path());
     app.add(game);
     app.dispatch([&] { game.Show(); });
 

@@ -27,10 +27,11 @@ int main(int argc, char **argv)
             std::printf("broken: %s\n", qPrintable(broken));
             return 1;
         }
-        std::printf("%s: %d h of play (%lld ticks, %lld keys, %lld game overs) in %.2f s of CPU: %.0f times real time\n",
-                    windowEvents ? "with painting and focus" : "game alone             ", hours,
-                    static_cast<long long>(soak.counts().ticks), static_cast<long long>(soak.counts().keys),
-                    static_cast<long long>(soak.counts().gameOvers), cpu, hours * 3600.0 / cpu);
+        std::printf(
+            "%s: %d h of play (%lld ticks, %lld keys, %lld game overs) in %.2f s of CPU: %.0f times real time\n",
+            windowEvents ? "with painting and focus" : "game alone             ", hours,
+            static_cast<long long>(soak.counts().ticks), static_cast<long long>(soak.counts().keys),
+            static_cast<long long>(soak.counts().gameOvers), cpu, hours * 3600.0 / cpu);
     }
     return 0;
 }

@@ -67,8 +67,7 @@ double timeToMapped(xcb_connection_t *c, const char *program, const std::string 
             xcb_change_window_attributes(c, created->window, XCB_CW_EVENT_MASK, &mask);
             // It may have been mapped before we asked to hear of it.
             std::unique_ptr<xcb_get_window_attributes_reply_t, decltype(&std::free)> attributes(
-                xcb_get_window_attributes_reply(c, xcb_get_window_attributes(c, created->window), nullptr),
-                &std::free);
+                xcb_get_window_attributes_reply(c, xcb_get_window_attributes(c, created->window), nullptr), &std::free);
             if (attributes && attributes->map_state != XCB_MAP_STATE_UNMAPPED && titleOf(c, created->window) == title)
                 ms = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
         } else if (type == XCB_MAP_NOTIFY) {

@@ -5,7 +5,7 @@
 namespace platform {
 class Image;
 struct ImageLayout;
-}
+} // namespace platform
 
 namespace front {
 

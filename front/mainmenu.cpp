@@ -6,14 +6,14 @@
 #include "chase.h"
 #include "rules.h"
 
+#include "game/quillwaygame.h"
+
 #include "platform/app.h"
 #include "platform/dialogs.h"
 
 namespace front {
 
 namespace {
-
-constexpr char gameWindowName[] = "QuillwayGame";
 
 const QString quitPrompt = QStringLiteral("Are you sure you want to quit?");
 const QString quitTitle = QStringLiteral("Quit Quillway?");
@@ -114,10 +114,17 @@ void MainMenu::stopAnimations()
     Timer2.setEnabled(false);
 }
 
+void MainMenu::takeControlBack()
+{
+    Timer1.setEnabled(true);
+    Timer2.setEnabled(true);
+    Show();
+}
+
 void MainMenu::NewGame_Click()
 {
     stopAnimations();
-    app().form(QString::fromLatin1(gameWindowName)).Show();
+    app().form(QString::fromLatin1(game::QuillwayGame::windowName)).Show();
 }
 
 void MainMenu::Help_Click()

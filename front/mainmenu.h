@@ -15,7 +15,8 @@ namespace front {
 // The start-up window and the hub of the program: the title, the items New
 // Game, Rules and Quit, and the two title animations (the chase along the top
 // and the cars and hedgehogs that swap sides every half second). The rules and
-// game windows hand control back to it through platform::returnToMainMenu.
+// game windows hand control back to it through takeControlBack, which the
+// program hands them at start.
 class MainMenu final : public platform::Form
 {
 public:
@@ -29,6 +30,10 @@ public:
     void Quit_Click();
     void Timer1_Timer();
     void Timer2_Timer();
+    // Control comes back from the rules or the game: restarts the chase
+    // timer, then the blink timer, then shows the menu (loading it anew if it
+    // was closed meanwhile).
+    void takeControlBack();
 
     // Labels come before the images so that the images are painted over them.
     platform::Label Label1;

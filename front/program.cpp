@@ -22,6 +22,8 @@ Program::Program(platform::App &app, const QString &scoresFolder)
     app.add(mainMenu);
     app.add(rules);
     app.add(game);
+    rules.returnToMenu = [this] { mainMenu.takeControlBack(); };
+    game.returnToMenu = [this] { mainMenu.takeControlBack(); };
 }
 
 void Program::start()

@@ -15,7 +15,8 @@ class App;
 namespace front {
 
 // The program's three windows, created once and registered by name so that
-// each can reach the others. Built on whatever App it is given, so the tests
+// each can reach the others; the rules and the game hand control back to the
+// menu through the hook the program gives them. Built on whatever App it is given, so the tests
 // run the whole program on a manual clock with scripted boxes.
 class Program
 {
@@ -32,7 +33,7 @@ public:
     // when they fall due together.
     MainMenu mainMenu;
     Rules rules;
-    QuillwayGame game;
+    game::QuillwayGame game;
 };
 
 // Runs the game: a real clock, real boxes, the three windows and the event

@@ -5,8 +5,6 @@
 #include "assets/assets.h"
 #include "chase.h"
 
-#include "platform/menulink.h"
-
 namespace front {
 
 namespace {
@@ -70,9 +68,9 @@ Rules::Rules(platform::App &app)
                        QStringLiteral("Use the arrow keys to guide the hedgehog across the road. If you acheive a "
                                       "very high score, you will be asked to enter your name, for entry on the high "
                                       "score table.")))
-    , Label7(this,
-             paragraph("Label7", 4320, 255,
-                       QStringLiteral("When you get on to higher levels, the time runs out faster.")))
+    , Label7(
+          this,
+          paragraph("Label7", 4320, 255, QStringLiteral("When you get on to higher levels, the time runs out faster.")))
     , Car(this, chaseCarLayout(4700))
     , Hedgehog(this, chaseHedgehogLayout(4700))
     , Timer1(this, QStringLiteral("Timer1"), 10, true, [this] { Timer1_Timer(); })
@@ -89,7 +87,7 @@ void Rules::Form_Unload(int &Cancel)
     // Always closes, without asking: this window holds nothing to lose.
     Q_UNUSED(Cancel)
     Timer1.setEnabled(false);
-    platform::returnToMainMenu(app());
+    returnToMenu();
 }
 
 } // namespace front

@@ -7,6 +7,8 @@
 #include "platform/label.h"
 #include "platform/timer.h"
 
+#include <functional>
+
 namespace front {
 
 // The rules window: five paragraphs on how the game is played, above the same
@@ -33,6 +35,9 @@ public:
     platform::Image Hedgehog;
 
     platform::Timer Timer1;
+
+    // Gives control back to the main menu (handed in by the program at start).
+    std::function<void()> returnToMenu;
 };
 
 } // namespace front

@@ -7,14 +7,9 @@
 // must never crash, and must either replace the whole table with exactly
 // what the reader finds in the ten files or leave it exactly as it was.
 #include "scores/scorefiles.h"
-#include "tests/scores/boxeswindow.h"
+#include "storage/rtf.h"
 
-#include "platform/app.h"
-#include "platform/manualclock.h"
-#include "platform/rtf.h"
-#include "platform/scripteddialogs.h"
-
-#include <QApplication>
+#include <QCoreApplication>
 #include <QFile>
 #include <QTemporaryDir>
 #include <cstdint>
@@ -26,11 +21,8 @@ struct World {
     int argc = 1;
     char name[8] = "fuzz";
     char *argv[2] = {name, nullptr};
-    QApplication qt{argc, argv};
-    platform::ManualClock clock;
-    platform::ScriptedDialogs dialogs{&clock};
-    platform::App app{clock, dialogs};
-    BoxesWindow window{app};
+    QCoreApplication qt{argc, argv};
+    scores::PlainTableFiles files;
     QTemporaryDir folder;
 };
 
@@ -49,7 +41,6 @@ scores::Entries untouched()
 
 extern "C" int LLVMFuzzerInitialize(int *, char ***)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
     world = new World; // lives as long as the process
     return 0;
 }
@@ -86,9 +77,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         file.close();
         if (!expected)
             continue;
-        const std::optional<QString> text = platform::rtf::read(parts[k]);
+        const std::optional<QString> text = storage::rtf::read(parts[k]);
         scores::Entry &entry = (*expected)[std::size_t(rank - 1)];
-        if (!text || parts[k].size() > platform::rtf::maxDocumentSize) {
+        if (!text || parts[k].size() > storage::rtf::maxDocumentSize) {
             expected.reset();
         } else if (isScore) {
             const std::optional<scores::Slot> slot = scores::parseScore(*text);
@@ -103,7 +94,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 
     scores::HighScoreTable table;
     table.replaceAll(untouched());
-    const bool loaded = scores::loadTable(table, world->window.boxes, folder);
+    const bool loaded = scores::loadTable(table, world->files.boxes(), folder);
     if (loaded != expected.has_value())
         std::abort();
     if (table.entries() != (expected ? *expected : untouched()))

@@ -6,7 +6,7 @@
 // same text: a name typed into the high-score box survives its file. Half a
 // surrogate pair is not text (no keyboard types one, and the reader makes it
 // U+FFFD), so a lone half in the input becomes U+FFFD before writing.
-#include "platform/rtf.h"
+#include "storage/rtf.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -22,12 +22,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         else if (text[i].isSurrogate())
             text[i] = QChar(QChar::ReplacementCharacter);
     }
-    const QByteArray document = platform::rtf::write(text);
+    const QByteArray document = storage::rtf::write(text);
     for (char c : document) {
         if (static_cast<unsigned char>(c) > 0x7f)
             std::abort(); // the writer promises 7-bit ASCII
     }
-    if (platform::rtf::read(document) != text)
+    if (storage::rtf::read(document) != text)
         std::abort();
     return 0;
 }

@@ -4,6 +4,8 @@
 
 #include <optional>
 
+namespace game {
+
 namespace {
 
 constexpr float barPerTick = 100;
@@ -37,3 +39,5 @@ void QuillwayGame::Timer5_Timer()
     if (const std::optional<int> interval = countdownInterval(Level))
         Timer5.setInterval(*interval);
 }
+
+} // namespace game

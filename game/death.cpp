@@ -6,7 +6,8 @@
 
 #include "platform/app.h"
 #include "platform/dialogs.h"
-#include "platform/menulink.h"
+
+namespace game {
 
 namespace {
 
@@ -53,7 +54,11 @@ void QuillwayGame::gameOver()
     // are asked about is the score they got. The lanes go on behind.
     Timer5.setEnabled(false);
     announce(QStringLiteral("Game over - Score: %1").arg(Score));
-    scores::enterHighScore({HighScores, PlayerName, app().dialogs(), tableBoxes(), m_scoresFolder}, Score);
+    platform::Dialogs &dialogs = app().dialogs();
+    const auto askName = [&dialogs](const QString &prompt, const QString &title, const QString &offered) {
+        return dialogs.InputBox(prompt, title, offered);
+    };
+    scores::enterHighScore({HighScores, PlayerName, askName, tableBoxes(), m_scoresFolder}, Score);
     // The window may be closed while a box is open (a session ending, say):
     // the close has stopped the game and brought the menu back. The save goes
     // through the window's boxes and so may have loaded it again, unseen and
@@ -82,6 +87,8 @@ void QuillwayGame::gameOver()
         // fresh game there.
         stopTimers();
         Hide();
-        platform::returnToMainMenu(app());
+        returnToMenu();
     }
 }
+
+} // namespace game

@@ -4,6 +4,8 @@
 
 #include "platform/keys.h"
 
+namespace game {
+
 namespace {
 
 constexpr float rowStep = 1080;
@@ -60,11 +62,8 @@ void QuillwayGame::Form_KeyDown(int KeyCode, int Shift)
             if (moving && Hog.Left() < rightmostRefused)
                 Hog.setLeft(Hog.Left() + sideStep);
             break;
-        case platform::vk::P:
-            togglePause();
-            break;
-        default:
-            break;
+        case platform::vk::P: togglePause(); break;
+        default: break;
         }
     }
 
@@ -101,3 +100,5 @@ void QuillwayGame::togglePause()
         announce(QStringLiteral("Paused"));
     }
 }
+
+} // namespace game

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "lanes.h"
 
+namespace game {
+
 namespace {
 // The width the hit test gives the hedgehog, whatever its picture's size.
 constexpr float hedgehogWidth = 735;
@@ -74,3 +76,5 @@ bool QuillwayGame::hitBy(const Lane &lane) const
     }
     return false;
 }
+
+} // namespace game

@@ -6,6 +6,8 @@
 
 #include <array>
 
+namespace game {
+
 // One lane of traffic: its vehicles and the constants its tick runs on. The
 // four lanes differ only in these numbers. All lengths are twips.
 struct Lane {
@@ -26,11 +28,13 @@ struct Lane {
     bool rightToLeft() const { return step < 0; }
 };
 
-inline constexpr Lane redCars{{&QuillwayGame::RedCar1, &QuillwayGame::RedCar2, &QuillwayGame::RedCar3}, 3,
-                              -300, -1815, 4500, 3660, 4440, 1815};
-inline constexpr Lane orangeCars{{&QuillwayGame::OrangeCar1, &QuillwayGame::OrangeCar2, nullptr}, 2,
-                                 300, 7580, -5280, 3360, 4140, 1815};
-inline constexpr Lane lorries{{&QuillwayGame::Lorry1, &QuillwayGame::Lorry2, &QuillwayGame::Lorry3}, 3,
-                              -300, -2790, 4320, 2280, 3060, 2790};
-inline constexpr Lane blueCars{{&QuillwayGame::BlueCar1, &QuillwayGame::BlueCar2, &QuillwayGame::BlueCar3}, 3,
-                               300, 7580, -3720, 1200, 1980, 1815};
+inline constexpr Lane redCars{
+    {&QuillwayGame::RedCar1, &QuillwayGame::RedCar2, &QuillwayGame::RedCar3}, 3, -300, -1815, 4500, 3660, 4440, 1815};
+inline constexpr Lane orangeCars{
+    {&QuillwayGame::OrangeCar1, &QuillwayGame::OrangeCar2, nullptr}, 2, 300, 7580, -5280, 3360, 4140, 1815};
+inline constexpr Lane lorries{
+    {&QuillwayGame::Lorry1, &QuillwayGame::Lorry2, &QuillwayGame::Lorry3}, 3, -300, -2790, 4320, 2280, 3060, 2790};
+inline constexpr Lane blueCars{
+    {&QuillwayGame::BlueCar1, &QuillwayGame::BlueCar2, &QuillwayGame::BlueCar3}, 3, 300, 7580, -3720, 1200, 1980, 1815};
+
+} // namespace game

@@ -3,7 +3,8 @@
 #include "quillwaygame.h"
 
 #include "platform/dialogs.h"
-#include "platform/menulink.h"
+
+namespace game {
 
 void QuillwayGame::Form_Unload(int &Cancel)
 {
@@ -17,5 +18,7 @@ void QuillwayGame::Form_Unload(int &Cancel)
     }
     // A death still running ends with the window.
     stopTimers();
-    platform::returnToMainMenu(app());
+    returnToMenu();
 }
+
+} // namespace game

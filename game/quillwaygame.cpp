@@ -6,6 +6,8 @@
 
 #include <QColor>
 
+namespace game {
+
 namespace {
 
 using platform::ImageLayout;
@@ -26,7 +28,10 @@ constexpr int boxWidth = 1695;
 constexpr int boxHeight = 255;
 constexpr int nameBoxLeft = 240;
 constexpr int scoreBoxLeft = 2160;
-constexpr int boxRowTop(int rank) { return 6720 + 360 * (rank - 1); }
+constexpr int boxRowTop(int rank)
+{
+    return 6720 + 360 * (rank - 1);
+}
 
 platform::FormLayout windowLayout()
 {
@@ -40,14 +45,16 @@ platform::FormLayout windowLayout()
 
 ImageLayout vehicle(const char *name, int left, int top, int length, const char *picture)
 {
-    return {QString::fromLatin1(name), left, top, length, vehicleHeight, shown, stretched, QString::fromLatin1(picture)};
+    return {QString::fromLatin1(name),   left, top, length, vehicleHeight, shown, stretched,
+            QString::fromLatin1(picture)};
 }
 
 } // namespace
 
 QuillwayGame::QuillwayGame(platform::App &app, const QString &scoresFolder)
-    : Form(app, QStringLiteral("QuillwayGame"), windowLayout())
-    , HogDead(this, {QStringLiteral("HogDead"), 0, 5280, 1095, 1260, hidden, stretched, QString::fromLatin1(assets::hogDead)})
+    : Form(app, QString::fromLatin1(windowName), windowLayout())
+    , HogDead(this,
+              {QStringLiteral("HogDead"), 0, 5280, 1095, 1260, hidden, stretched, QString::fromLatin1(assets::hogDead)})
     , Hog(this, {QStringLiteral("Hog"), 3360, 5520, 735, 900, shown, stretched, QString::fromLatin1(assets::hog)})
     , BlueCar1(this, vehicle("BlueCar1", 3720, 1200, carLength, assets::blueCar))
     , BlueCar2(this, vehicle("BlueCar2", 0, 1200, carLength, assets::blueCar))
@@ -85,7 +92,8 @@ QuillwayGame::QuillwayGame(platform::App &app, const QString &scoresFolder)
 
 QString QuillwayGame::gameTitle(bool paused) const
 {
-    QString title = QStringLiteral("Quillway - Game - Score: %1 - Lives: %2 - Level: %3").arg(Score).arg(Lives).arg(Level);
+    QString title
+        = QStringLiteral("Quillway - Game - Score: %1 - Lives: %2 - Level: %3").arg(Score).arg(Lives).arg(Level);
     if (paused)
         title += QStringLiteral(" - Paused");
     return title;
@@ -151,7 +159,12 @@ void QuillwayGame::loadHighScores()
 
 scores::TableBoxes QuillwayGame::tableBoxes()
 {
-    return {{&Score1, &Score2, &Score3, &Score4, &Score5}, {&Name1, &Name2, &Name3, &Name4, &Name5}};
+    scores::TableBoxes boxes;
+    for (std::size_t k = 0; k < boxes.scores.size(); ++k) {
+        boxes.scores[k] = &m_scoreFiles[k];
+        boxes.names[k] = &m_nameFiles[k];
+    }
+    return boxes;
 }
 
 void QuillwayGame::startTimers()
@@ -177,3 +190,5 @@ void QuillwayGame::stopTimers()
     Timer4.setEnabled(false);
     Timer5.setEnabled(false);
 }
+
+} // namespace game

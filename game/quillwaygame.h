@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "boxfile.h"
+
 #include "platform/form.h"
 #include "platform/image.h"
 #include "platform/richtextbox.h"
@@ -12,9 +14,14 @@
 #include <QString>
 #include <QtGlobal>
 
+#include <array>
+#include <functional>
+
 namespace platform {
 class App;
 }
+
+namespace game {
 
 struct Lane;
 
@@ -25,6 +32,9 @@ struct Lane;
 class QuillwayGame final : public platform::Form
 {
 public:
+    // The window's name, which the menu shows it by.
+    static constexpr char windowName[] = "QuillwayGame";
+
     // scoresFolder holds the ten high-score files (scores::defaultFolder() in
     // the game, a scratch folder in tests).
     QuillwayGame(platform::App &app, const QString &scoresFolder);
@@ -57,6 +67,10 @@ public:
     int Paused = 0; // 0 or 1; a new game leaves it as it is
     QString PlayerName;
     scores::HighScoreTable HighScores;
+
+    // Gives control back to whatever started the game (the main menu, handed
+    // in by the program at start), once the window is hidden or closing.
+    std::function<void()> returnToMenu;
 
     // The controls are painted in the order they are declared, later ones in
     // front: the bar over everything, every vehicle over the hedgehog, the
@@ -126,4 +140,11 @@ private:
     // The lives and level a screen reader was last told of.
     int m_livesTold = 0;
     int m_levelTold = 0;
+    // The ten boxes above as the table's files.
+    std::array<BoxFile, scores::tableSize> m_scoreFiles{BoxFile(Score1), BoxFile(Score2), BoxFile(Score3),
+                                                        BoxFile(Score4), BoxFile(Score5)};
+    std::array<BoxFile, scores::tableSize> m_nameFiles{BoxFile(Name1), BoxFile(Name2), BoxFile(Name3), BoxFile(Name4),
+                                                       BoxFile(Name5)};
 };
+
+} // namespace game

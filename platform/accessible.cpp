@@ -34,7 +34,8 @@ std::vector<Item> itemsOf(const Form &form)
     for (Control *control : form.controls()) {
         auto *label = dynamic_cast<Label *>(control);
         if (label && !label->Caption().isEmpty())
-            items.push_back({label->clickable() ? QAccessible::Button : QAccessible::StaticText, label->Caption(), label});
+            items.push_back(
+                {label->clickable() ? QAccessible::Button : QAccessible::StaticText, label->Caption(), label});
     }
     for (const QString &line : form.status())
         items.push_back({QAccessible::StaticText, line, nullptr});
@@ -78,7 +79,7 @@ public:
         const auto it = item();
         return it && t == QAccessible::Name ? it->text : QString();
     }
-    void setText(QAccessible::Text, const QString &) override {}
+    void setText(QAccessible::Text, const QString &) override { }
     QAccessible::Role role() const override
     {
         const auto it = item();
@@ -165,7 +166,8 @@ public:
         if (index < 0 || index >= childCount())
             return nullptr;
         while (int(m_children.size()) <= index)
-            m_children.push_back(QAccessible::registerAccessibleInterface(new ItemInterface(m_canvas, int(m_children.size()))));
+            m_children.push_back(
+                QAccessible::registerAccessibleInterface(new ItemInterface(m_canvas, int(m_children.size()))));
         return QAccessible::accessibleInterface(m_children[size_t(index)]);
     }
     int indexOfChild(const QAccessibleInterface *child) const override
@@ -187,7 +189,8 @@ public:
     QAccessibleInterface *focusChild() const override
     {
         const Form &form = m_canvas->form();
-        const int index = indexOf(form, [&](const Item &item) { return item.label && item.label == form.focusedLabel(); });
+        const int index
+            = indexOf(form, [&](const Item &item) { return item.label && item.label == form.focusedLabel(); });
         return index >= 0 ? child(index) : QAccessibleWidget::focusChild();
     }
 

@@ -100,8 +100,9 @@ void App::dispatch(const std::function<void()> &handler)
             try {
                 handler();
             } catch (const RuntimeError &error) {
-                m_dialogs.ErrorBox(QStringLiteral("Quillway"),
-                                   QStringLiteral("Run-time error '%1':\n\n%2").arg(error.number()).arg(error.description()));
+                m_dialogs.ErrorBox(
+                    QStringLiteral("Quillway"),
+                    QStringLiteral("Run-time error '%1':\n\n%2").arg(error.number()).arg(error.description()));
                 exit(1);
             } catch (const std::exception &error) {
                 m_dialogs.ErrorBox(QStringLiteral("Quillway"), QString::fromLocal8Bit(error.what()));

@@ -68,8 +68,7 @@ void Canvas::paintEvent(QPaintEvent *event)
                 continue;
             // Drawn in the screen's own pixels, from the drawing that suits
             // its display scale.
-            pictures::draw(painter, image->layout().picture, area, image->layout().stretch,
-                           devicePixelRatioF());
+            pictures::draw(painter, image->layout().picture, area, image->layout().stretch, devicePixelRatioF());
         }
     }
     // The label the keyboard selected: a dotted rectangle round its text, as

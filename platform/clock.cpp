@@ -29,7 +29,8 @@ void Clock::arm(Timer *timer, qint64 due)
     } else {
         // Kept in construction order of the timers, which breaks ties.
         Entry fresh{timer, due, ++m_generation, false};
-        auto pos = std::find_if(m_entries.begin(), m_entries.end(), [timer](const Entry &e) { return e.timer->sequence() > timer->sequence(); });
+        auto pos = std::find_if(m_entries.begin(), m_entries.end(),
+                                [timer](const Entry &e) { return e.timer->sequence() > timer->sequence(); });
         m_entries.insert(pos, fresh);
     }
     scheduleChanged();

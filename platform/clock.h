@@ -55,7 +55,7 @@ protected:
     // false when nothing was due.
     bool deliverOne(qint64 upTo);
     // Tells a concrete clock that the earliest due time may have changed.
-    virtual void scheduleChanged() {}
+    virtual void scheduleChanged() { }
 
 private:
     struct Entry {

@@ -27,7 +27,7 @@ public:
     // Back to the layout values; the window calls this at each load.
     virtual void reset() = 0;
     // The window is being unloaded.
-    virtual void unloaded() {}
+    virtual void unloaded() { }
 
 protected:
     // Loads the window if it is not loaded. Every property access starts here.

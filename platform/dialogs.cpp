@@ -15,7 +15,8 @@ int QtDialogs::MsgBox(const QString &prompt, int buttons, const QString &title)
     Q_UNUSED(buttons) // the program asks only Yes/No questions
     // Application-modal: the player answers before anything else, while the
     // timers of every window go on ticking in the box's event loop.
-    QMessageBox box(QMessageBox::NoIcon, title, prompt, QMessageBox::Yes | QMessageBox::No, QApplication::activeWindow());
+    QMessageBox box(QMessageBox::NoIcon, title, prompt, QMessageBox::Yes | QMessageBox::No,
+                    QApplication::activeWindow());
     box.setWindowModality(Qt::ApplicationModal);
     box.setDefaultButton(QMessageBox::Yes);
     return box.exec() == QMessageBox::Yes ? vbYes : vbNo;

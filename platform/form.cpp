@@ -9,8 +9,6 @@
 #include "dialogs.h"
 #include "keys.h"
 #include "label.h"
-#include "runtimeerror.h"
-#include "timer.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -132,16 +130,6 @@ void Form::setSpokenCaption(const QString &caption)
 bool Form::isVisible() const
 {
     return m_loaded && m_canvas && m_canvas->isVisible();
-}
-
-Timer &Form::timer(const QString &name)
-{
-    ensureLoaded();
-    for (Control *control : m_controls) {
-        if (auto *t = dynamic_cast<Timer *>(control); t && t->name() == name)
-            return *t;
-    }
-    throw RuntimeError(errors::InvalidPropertyValue, QStringLiteral("No timer %1 on %2").arg(name, m_name));
 }
 
 QWidget *Form::widget() const

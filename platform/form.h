@@ -19,15 +19,14 @@ class Canvas;
 class Control;
 class Image;
 class Label;
-class Timer;
 
 struct FormLayout {
     QString caption;
     int clientWidth = 0;  // twips
     int clientHeight = 0; // twips
     QColor backColor{192, 192, 192};
-    QString picture; // drawn once, unscaled, at the top-left; may be empty
-    bool escapeCloses = false; // Escape is the close box, for a window without buttons
+    QString picture;                  // drawn once, unscaled, at the top-left; may be empty
+    bool escapeCloses = false;        // Escape is the close box, for a window without buttons
     bool keyboardWorksLabels = false; // see Form
     // A window of text to be read as it opens: screen readers are told it is
     // a dialog, and read its labels as they read a box's text.
@@ -82,19 +81,19 @@ public:
     bool isLoaded() const { return m_loaded; }
     bool isVisible() const;
 
-    // A timer of this window by its name ("Timer1"), for the windows that hand
-    // control back to this one. Loads the window.
-    Timer &timer(const QString &name);
-
     // The Qt window while loaded, else nullptr.
     QWidget *widget() const;
 
     // Handlers. Form_KeyDown gets the Windows virtual-key code (arrows 37 to
     // 40, letters as their capital ASCII code) and the shift state (1 Shift,
     // 2 Ctrl, 4 Alt).
-    virtual void Form_Load() {}
-    virtual void Form_Activate() {}
-    virtual void Form_KeyDown(int KeyCode, int Shift) { Q_UNUSED(KeyCode) Q_UNUSED(Shift) }
+    virtual void Form_Load() { }
+    virtual void Form_Activate() { }
+    virtual void Form_KeyDown(int KeyCode, int Shift)
+    {
+        Q_UNUSED(KeyCode)
+        Q_UNUSED(Shift)
+    }
     // The user closes the window; setting Cancel to 1 keeps it open.
     virtual void Form_Unload(int &Cancel) { Q_UNUSED(Cancel) }
 

@@ -12,6 +12,7 @@ namespace {
 // of the key that types it on a US keyboard, as the desktop reports it.
 const QHash<int, int> &fixedCodes()
 {
+    // clang-format off
     static const QHash<int, int> codes{
         {Qt::Key_Backspace, 8}, {Qt::Key_Tab, vk::Tab}, {Qt::Key_Backtab, vk::Tab}, {Qt::Key_Clear, 12},
         {Qt::Key_Return, vk::Return}, {Qt::Key_Enter, vk::Return}, {Qt::Key_Shift, 16}, {Qt::Key_Control, 17},
@@ -42,6 +43,7 @@ const QHash<int, int> &fixedCodes()
         {Qt::Key_BracketRight, 221}, {Qt::Key_BraceRight, 221}, {Qt::Key_Apostrophe, 222},
         {Qt::Key_QuoteDbl, 222},
     };
+    // clang-format on
     return codes;
 }
 
@@ -80,7 +82,7 @@ int codeByPlace(quint32 keycode)
     static constexpr Row rows[] = {
         {10, "1234567890\xbd\xbb"},      // digits, minus, equals
         {24, "QWERTYUIOP\xdb\xdd"},      // brackets
-        {38, "ASDFGHJKL\xba\xde\xc0"}, // semicolon, apostrophe, grave
+        {38, "ASDFGHJKL\xba\xde\xc0"},   // semicolon, apostrophe, grave
         {51, "\xdcZXCVBNM\xbc\xbe\xbf"}, // backslash ... slash
         {94, "\xe2"},                    // the extra key beside left Shift
         {135, "\x5d"},                   // the menu key, Compose on many desktops

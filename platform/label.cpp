@@ -93,7 +93,8 @@ QRect Label::inkRect() const
         }
         const QRect used(QPoint(left, top), QPoint(right, bottom)); // empty when no ink
         constexpr int margin = 2;
-        m_inkRect = used.isEmpty() ? QRect() : used.translated(area.topLeft()).adjusted(-margin, -margin, margin, margin);
+        m_inkRect
+            = used.isEmpty() ? QRect() : used.translated(area.topLeft()).adjusted(-margin, -margin, margin, margin);
     }
     return *m_inkRect;
 }

@@ -6,13 +6,15 @@
 
 #include <QString>
 
+namespace storage {
+class FileSet;
+}
+
 namespace platform {
 
-class FileSet;
-
 // A rich-text box that nobody sees: it carries a Rich Text Format file to and
-// from plain text. LoadFile and SaveFile raise RuntimeError when the file
-// cannot be read or written, or is not RTF.
+// from plain text (storage/document.h). LoadFile and SaveFile raise
+// RuntimeError when the file cannot be read or written, or is not RTF.
 class RichTextBox final : public Control
 {
 public:
@@ -25,7 +27,7 @@ public:
     void SaveFile(const QString &path);
     // Writes the document as one file of a set that is replaced as a whole
     // when the set is committed.
-    void SaveFile(const QString &path, FileSet &set);
+    void SaveFile(const QString &path, storage::FileSet &set);
 
     void reset() override;
 

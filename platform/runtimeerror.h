@@ -2,40 +2,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QString>
-#include <stdexcept>
+#include "storage/runtimeerror.h"
 
 namespace platform {
 
-// The layer's run-time error. A handler that expects a failure catches it and
-// goes on from its own recovery point; one that escapes a handler ends the
-// program with an error box (see App::dispatch).
-class RuntimeError : public std::runtime_error
-{
-public:
-    RuntimeError(int number, const QString &description)
-        : std::runtime_error(description.toStdString())
-        , m_number(number)
-        , m_description(description)
-    {
-    }
-
-    int number() const { return m_number; }
-    QString description() const { return m_description; }
-
-private:
-    int m_number;
-    QString m_description;
-};
-
-// Error numbers, as the classic desktop runtime numbers them.
-namespace errors {
-constexpr int FileNotFound = 53;
-constexpr int PermissionDenied = 70;
-constexpr int PathFileAccess = 75;
-constexpr int PathNotFound = 76;
-constexpr int InvalidFileFormat = 321;
-constexpr int InvalidPropertyValue = 380;
-} // namespace errors
+// The layer raises the same run-time error as the files below it, so one
+// handler (App::dispatch) catches both.
+using storage::RuntimeError;
+namespace errors = storage::errors;
 
 } // namespace platform

@@ -12,11 +12,11 @@ namespace platform {
 // The session's own variables that decide which of Qt's platforms the
 // program runs on: the player's choice and what the desktop says of itself.
 struct Session {
-    QByteArray qpaPlatform; // QT_QPA_PLATFORM
+    QByteArray qpaPlatform;    // QT_QPA_PLATFORM
     QByteArray currentDesktop; // XDG_CURRENT_DESKTOP, a colon-separated list
-    QByteArray sessionType; // XDG_SESSION_TYPE
+    QByteArray sessionType;    // XDG_SESSION_TYPE
     QByteArray waylandDisplay; // WAYLAND_DISPLAY
-    QByteArray display; // DISPLAY
+    QByteArray display;        // DISPLAY
 
     static Session fromEnvironment();
 };

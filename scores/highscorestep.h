@@ -7,9 +7,7 @@
 #include <QString>
 #include <QtGlobal>
 
-namespace platform {
-class Dialogs;
-}
+#include <functional>
 
 namespace scores {
 
@@ -19,10 +17,12 @@ struct HighScoreStep {
     // The name the prompt offers; it becomes whatever the player confirms
     // (empty when the prompt is cancelled).
     QString &playerName;
-    platform::Dialogs &dialogs;
+    // Asks for the name (prompt, title, the name offered) and returns the
+    // answer: the window's input box in the game.
+    std::function<QString(const QString &prompt, const QString &title, const QString &offered)> askName;
     TableBoxes boxes;
     QString folder;
-    platform::WriteFault fault = {};
+    storage::WriteFault fault = {};
 };
 
 // A final score that beats the fifth entry of the table, as its files hold it

@@ -2,18 +2,35 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "scorefiles.h"
 
-#include "platform/folderlock.h"
-#include "platform/richtextbox.h"
-#include "platform/runtimeerror.h"
+#include "storage/document.h"
+#include "storage/folderlock.h"
+#include "storage/runtimeerror.h"
 
 #include <QStandardPaths>
 
 namespace scores {
 
+void PlainTableFile::load(const QString &path)
+{
+    m_text = storage::loadDocument(path);
+}
+
+void PlainTableFile::save(const QString &path, storage::FileSet &set)
+{
+    storage::saveDocument(path, m_text, set);
+}
+
+PlainTableFiles::PlainTableFiles()
+{
+    for (std::size_t k = 0; k < std::size_t(tableSize); ++k) {
+        m_boxes.scores[k] = &m_scores[k];
+        m_boxes.names[k] = &m_names[k];
+    }
+}
+
 QString defaultFolder()
 {
-    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)
-        + QStringLiteral("/quillway/data");
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/quillway/data");
 }
 
 QString scoreFilePath(const QString &folder, int rank)
@@ -46,40 +63,40 @@ std::optional<Entries> readTable(const TableBoxes &boxes, const QString &folder)
         // Every file is loaded before any text is read, so that a file missing
         // half-way never leaves a table mixed from old and new entries.
         for (int rank = 1; rank <= tableSize; ++rank)
-            boxes.scores[std::size_t(rank - 1)]->LoadFile(scoreFilePath(folder, rank));
+            boxes.scores[std::size_t(rank - 1)]->load(scoreFilePath(folder, rank));
         for (int rank = 1; rank <= tableSize; ++rank)
-            boxes.names[std::size_t(rank - 1)]->LoadFile(nameFilePath(folder, rank));
+            boxes.names[std::size_t(rank - 1)]->load(nameFilePath(folder, rank));
 
         // A damaged score file fails the whole load, for the same reason: all
         // five are checked before anything changes.
         for (std::size_t k = 0; k < loaded.size(); ++k) {
-            const std::optional<Slot> score = parseScore(boxes.scores[k]->Text());
+            const std::optional<Slot> score = parseScore(boxes.scores[k]->text());
             if (!score)
                 return std::nullopt;
             loaded[k].score = *score;
-            loaded[k].name = boxes.names[k]->Text();
+            loaded[k].name = boxes.names[k]->text();
         }
-    } catch (const platform::RuntimeError &) {
+    } catch (const storage::RuntimeError &) {
         return std::nullopt;
     }
     return loaded;
 }
 
 bool writeTable(const HighScoreTable &table, const TableBoxes &boxes, const QString &folder,
-                const platform::WriteFault &fault)
+                const storage::WriteFault &fault)
 {
     try {
         for (std::size_t k = 0; k < std::size_t(tableSize); ++k) {
             boxes.scores[k]->setText(scoreText(table.entries()[k].score));
             boxes.names[k]->setText(table.entries()[k].name);
         }
-        platform::FileSet files(folder, fault);
+        storage::FileSet files(folder, fault);
         for (int rank = 1; rank <= tableSize; ++rank)
-            boxes.scores[std::size_t(rank - 1)]->SaveFile(scoreFilePath(folder, rank), files);
+            boxes.scores[std::size_t(rank - 1)]->save(scoreFilePath(folder, rank), files);
         for (int rank = 1; rank <= tableSize; ++rank)
-            boxes.names[std::size_t(rank - 1)]->SaveFile(nameFilePath(folder, rank), files);
+            boxes.names[std::size_t(rank - 1)]->save(nameFilePath(folder, rank), files);
         files.commit();
-    } catch (const platform::RuntimeError &) {
+    } catch (const storage::RuntimeError &) {
         return false;
     }
     return true;
@@ -87,7 +104,7 @@ bool writeTable(const HighScoreTable &table, const TableBoxes &boxes, const QStr
 
 std::optional<Entries> readShared(const TableBoxes &boxes, const QString &folder)
 {
-    const platform::FolderLock lock(folder, platform::FolderLock::Mode::Shared);
+    const storage::FolderLock lock(folder, storage::FolderLock::Mode::Shared);
     return lock.held() ? readTable(boxes, folder) : std::nullopt;
 }
 
@@ -110,16 +127,16 @@ bool refreshTable(HighScoreTable &table, const TableBoxes &boxes, const QString 
 }
 
 bool saveTable(const HighScoreTable &table, const TableBoxes &boxes, const QString &folder,
-               const platform::WriteFault &fault)
+               const storage::WriteFault &fault)
 {
-    const platform::FolderLock lock(folder, platform::FolderLock::Mode::Exclusive);
+    const storage::FolderLock lock(folder, storage::FolderLock::Mode::Exclusive);
     return lock.held() && writeTable(table, boxes, folder, fault);
 }
 
-bool saveEntry(HighScoreTable &table, const TableBoxes &boxes, const QString &folder, qint32 score,
-               const QString &name, const platform::WriteFault &fault)
+bool saveEntry(HighScoreTable &table, const TableBoxes &boxes, const QString &folder, qint32 score, const QString &name,
+               const storage::WriteFault &fault)
 {
-    const platform::FolderLock lock(folder, platform::FolderLock::Mode::Exclusive);
+    const storage::FolderLock lock(folder, storage::FolderLock::Mode::Exclusive);
     const std::optional<Entries> loaded = lock.held() ? readTable(boxes, folder) : std::nullopt;
     if (loaded)
         table.takeFresher(*loaded);
@@ -128,8 +145,7 @@ bool saveEntry(HighScoreTable &table, const TableBoxes &boxes, const QString &fo
     table.enter(score, name);
     // Files that did not load may still hold good entries for a person to
     // recover: they are kept, or not replaced.
-    if (lock.held() && (loaded || platform::keepAside(folder, fileNames()))
-        && writeTable(table, boxes, folder, fault))
+    if (lock.held() && (loaded || storage::keepAside(folder, fileNames())) && writeTable(table, boxes, folder, fault))
         table.markSaved();
     return true;
 }

@@ -4,23 +4,65 @@
 
 #include "highscoretable.h"
 
-#include "platform/fileset.h"
+#include "storage/fileset.h"
 
 #include <QString>
 
 #include <array>
 
-namespace platform {
-class RichTextBox;
-}
-
 namespace scores {
 
-// The rich-text boxes of the game window that carry the ten files: scores[k]
-// carries the file of entry k + 1's score, names[k] that of its name.
+// One of the ten files as its caller carries it: a rich-text box of the game
+// window (game/ supplies those), or PlainTableFile below. load and save raise
+// storage::RuntimeError when the file cannot be read or written, or is not
+// RTF; a load that fails leaves the text as it was.
+class TableFile
+{
+public:
+    virtual ~TableFile() = default;
+    virtual QString text() const = 0;
+    virtual void setText(const QString &text) = 0;
+    virtual void load(const QString &path) = 0;
+    // Writes the text as one file of a set replaced as a whole on commit.
+    virtual void save(const QString &path, storage::FileSet &set) = 0;
+};
+
+// A table file that is its text and nothing more, read and written as a
+// rich-text document (storage/document.h): for a program with no window.
+class PlainTableFile final : public TableFile
+{
+public:
+    QString text() const override { return m_text; }
+    void setText(const QString &text) override { m_text = text; }
+    void load(const QString &path) override;
+    void save(const QString &path, storage::FileSet &set) override;
+
+private:
+    QString m_text;
+};
+
+// What carries the ten files: scores[k] carries the file of entry k + 1's
+// score, names[k] that of its name.
 struct TableBoxes {
-    std::array<platform::RichTextBox *, tableSize> scores{};
-    std::array<platform::RichTextBox *, tableSize> names{};
+    std::array<TableFile *, tableSize> scores{};
+    std::array<TableFile *, tableSize> names{};
+};
+
+// Ten plain table files and the boxes that carry them: the table's files for
+// a program with no window.
+class PlainTableFiles final
+{
+public:
+    PlainTableFiles();
+    PlainTableFiles(const PlainTableFiles &) = delete;
+    PlainTableFiles &operator=(const PlainTableFiles &) = delete;
+
+    const TableBoxes &boxes() const { return m_boxes; }
+
+private:
+    std::array<PlainTableFile, tableSize> m_scores;
+    std::array<PlainTableFile, tableSize> m_names;
+    TableBoxes m_boxes;
 };
 
 // Where the table lives unless told otherwise. The program never creates this
@@ -46,22 +88,22 @@ bool loadTable(HighScoreTable &table, const TableBoxes &boxes, const QString &fo
 bool refreshTable(HighScoreTable &table, const TableBoxes &boxes, const QString &folder);
 
 // Writes the whole table to the ten files of `folder` through `boxes`, as one
-// set (platform::FileSet): after a failure, a kill or a power cut at any
+// set (storage::FileSet): after a failure, a kill or a power cut at any
 // moment the folder holds either the whole old table or the whole new one.
 // Returns whether the new one is in place. `fault` lets tests refuse steps.
 bool saveTable(const HighScoreTable &table, const TableBoxes &boxes, const QString &folder,
-               const platform::WriteFault &fault = {});
+               const storage::WriteFault &fault = {});
 
 // Enters `score` under `name` into the table as the files hold it at this
 // moment (refreshTable), so that an entry another copy of the game saved
 // meanwhile is kept, and saves the result; all under the folder's lock. An
 // entry whose save fails stays in the table as one not saved yet. A set that
-// cannot be read is first kept aside (platform::keepAside), never destroyed.
+// cannot be read is first kept aside (storage::keepAside), never destroyed.
 // When the files cannot be read or locked, the entry goes into the table in
 // memory.
 // Returns whether the score entered the table: it may no longer beat the
 // fifth entry of the fresher one.
-bool saveEntry(HighScoreTable &table, const TableBoxes &boxes, const QString &folder, qint32 score,
-               const QString &name, const platform::WriteFault &fault = {});
+bool saveEntry(HighScoreTable &table, const TableBoxes &boxes, const QString &folder, qint32 score, const QString &name,
+               const storage::WriteFault &fault = {});
 
 } // namespace scores

@@ -8,6 +8,8 @@
 #                         then again built with sanitizers, with the fuzzers
 #   tools/setup.sh quick  rebuilds and runs only the unit suites: no end-to-end
 #                         tests, no sanitizer build; the loop while working
+#   tools/setup.sh format formats every C++ file with clang-format (the
+#                         test command fails on a file left unformatted)
 # Safe to run again: it installs and rebuilds only what has changed.
 set -euo pipefail
 
@@ -32,7 +34,7 @@ packages=(
     sway wtype grim python3 strace
     mutter xwayland
     dpkg-dev file fakeroot lintian
-    clang libclang-rt-14-dev libxcb1-dev
+    clang libclang-rt-14-dev libxcb1-dev clang-format
     at-spi2-core python3-pyatspi dbus dbus-x11 x11-xkb-utils
     orca speech-dispatcher
 )
@@ -65,7 +67,28 @@ configure_asan() {
             -DCMAKE_CXX_COMPILER=clang++ -DQUILLWAY_SANITIZE=ON >/dev/null
     fi
 }
+# The C++ files of the project: those git tracks, or every one outside the
+# build folders in a copy that is not a checkout.
+cxx_files() {
+    cd "$top"
+    git ls-files '*.cpp' '*.h' 2>/dev/null \
+        || find . \( -path ./build -o -path ./build-asan \) -prune -o \( -name '*.cpp' -o -name '*.h' \) -print
+}
+# One clang-format for every file; each file that would change is named.
+check_format() {
+    local unformatted
+    unformatted=$(cd "$top" && cxx_files | xargs clang-format --style=file --dry-run 2>&1 \
+        | sed -n 's/^\([^:]*\):[0-9]*:[0-9]*: warning: code should be clang-formatted.*/\1/p' | sort -u)
+    if [ -n "$unformatted" ]; then
+        echo "Not formatted as .clang-format says:" $unformatted >&2
+        echo "Run tools/setup.sh format to format them." >&2
+        return 1
+    fi
+}
 case "$what" in
+format)
+    cxx_files | (cd "$top" && xargs clang-format --style=file -i)
+    ;;
 play)
     configure
     # Only what the game needs: no tests, benchmarks or picture generator.
@@ -83,6 +106,8 @@ quick)
     ;;
 test)
     trap 'status=$?; [ "$status" -eq 0 ] || stage "Stopped: failed with status $status"' EXIT
+    stage "Checking the format of every C++ file"
+    check_format
     stage "Building 1 of 2: everything, with g++, in build/"
     configure
     cmake --build "$build" -j "$jobs"
@@ -110,7 +135,7 @@ test)
     exec ctest --output-on-failure -j "$((jobs + 1))"
     ;;
 *)
-    echo "usage: $0 play|test|quick" >&2
+    echo "usage: $0 play|test|quick|format" >&2
     exit 2
     ;;
 esac

@@ -11,7 +11,8 @@
 
 // Checks the compiled-in pictures and the icon: their file format, sizes,
 // backgrounds and the colours the game's look depends on.
-class tst_pictures : public QObject {
+class tst_pictures : public QObject
+{
     Q_OBJECT
 
 private slots:
@@ -84,18 +85,21 @@ void tst_pictures::bitmapFormat_data()
         const char *path;
         int width, height;
     } pictures[] = {
-        {"bar", assets::bar, 483, 12},          {"red car", assets::redCar, 74, 28},
-        {"blue car", assets::blueCar, 74, 28},  {"orange car", assets::orangeCar, 74, 28},
-        {"lorry", assets::lorry, 114, 28},      {"hedgehog", assets::hog, 66, 76},
+        {"bar", assets::bar, 483, 12},
+        {"red car", assets::redCar, 74, 28},
+        {"blue car", assets::blueCar, 74, 28},
+        {"orange car", assets::orangeCar, 74, 28},
+        {"lorry", assets::lorry, 114, 28},
+        {"hedgehog", assets::hog, 66, 76},
         {"squashed hedgehog", assets::hogDead, 95, 104},
-        {"side-view car", assets::sideCar, 96, 48}, {"side-view hedgehog", assets::sideHog, 62, 48},
+        {"side-view car", assets::sideCar, 96, 48},
+        {"side-view hedgehog", assets::sideHog, 62, 48},
     };
     // The high-resolution drawings have exactly 2 and 3 times the pixels each way.
     for (int scale = 1; scale <= platform::pictures::largestScale; ++scale)
         for (const auto &p : pictures)
-            QTest::addRow("%s at %dx", p.name, scale)
-                << platform::pictures::atScale(QString::fromLatin1(p.path), scale) << p.width * scale
-                << p.height * scale;
+            QTest::addRow("%s at %dx", p.name, scale) << platform::pictures::atScale(QString::fromLatin1(p.path), scale)
+                                                      << p.width * scale << p.height * scale;
 }
 
 // Read from the resources: a 24-bit BI_RGB bitmap, rows bottom-up and padded.
@@ -109,8 +113,8 @@ void tst_pictures::bitmapFormat()
     QCOMPARE(b.left(2), QByteArray("BM"));
     const int stride = (width * 3 + 3) / 4 * 4;
     QCOMPARE(le(b, 2, 4), quint32(54 + stride * height)); // file size
-    QCOMPARE(le(b, 10, 4), 54u);                           // pixels follow the headers
-    QCOMPARE(le(b, 14, 4), 40u);                           // BITMAPINFOHEADER
+    QCOMPARE(le(b, 10, 4), 54u);                          // pixels follow the headers
+    QCOMPARE(le(b, 14, 4), 40u);                          // BITMAPINFOHEADER
     QCOMPARE(qint32(le(b, 18, 4)), width);
     QCOMPARE(qint32(le(b, 22, 4)), height); // positive: bottom-up
     QCOMPARE(le(b, 26, 2), 1u);
@@ -131,9 +135,9 @@ void tst_pictures::borderIsBackground_data()
         const char *path;
         QRgb background;
     } pictures[] = {
-        {"red car", assets::redCar, fieldGrey},   {"blue car", assets::blueCar, fieldGrey},
+        {"red car", assets::redCar, fieldGrey},       {"blue car", assets::blueCar, fieldGrey},
         {"orange car", assets::orangeCar, fieldGrey}, {"lorry", assets::lorry, fieldGrey},
-        {"hedgehog", assets::hog, fieldGrey},     {"squashed hedgehog", assets::hogDead, fieldGrey},
+        {"hedgehog", assets::hog, fieldGrey},         {"squashed hedgehog", assets::hogDead, fieldGrey},
         {"side-view car", assets::sideCar, faceGrey}, {"side-view hedgehog", assets::sideHog, faceGrey},
     };
     for (int scale = 1; scale <= platform::pictures::largestScale; ++scale)
@@ -175,16 +179,11 @@ void tst_pictures::requiredColours_data()
     const auto paleYellow = exactly(qRgb(255, 255, 153));
     const auto greenish = [](QRgb c) { return qGreen(c) > qRed(c) + 80 && qGreen(c) > qBlue(c) + 80; };
     const auto neutralGrey = [](QRgb c) {
-        return qAbs(qRed(c) - qGreen(c)) < 12 && qAbs(qGreen(c) - qBlue(c)) < 12 && qRed(c) > 60
-            && qRed(c) < 180;
+        return qAbs(qRed(c) - qGreen(c)) < 12 && qAbs(qGreen(c) - qBlue(c)) < 12 && qRed(c) > 60 && qRed(c) < 180;
     };
-    const auto greyBlue = [](QRgb c) {
-        return qBlue(c) > qRed(c) + 20 && qBlue(c) > qGreen(c) + 10 && qRed(c) > 80;
-    };
+    const auto greyBlue = [](QRgb c) { return qBlue(c) > qRed(c) + 20 && qBlue(c) > qGreen(c) + 10 && qRed(c) > 80; };
     const auto reddish = [](QRgb c) { return qRed(c) > 180 && qGreen(c) < 80 && qBlue(c) < 80; };
-    const auto brown = [](QRgb c) {
-        return qRed(c) > qGreen(c) + 30 && qGreen(c) > qBlue(c) + 30 && qRed(c) < 220;
-    };
+    const auto brown = [](QRgb c) { return qRed(c) > qGreen(c) + 30 && qGreen(c) > qBlue(c) + 30 && qRed(c) < 220; };
 
     QTest::newRow("red car: body") << assets::redCar << ColourTest(red) << 600;
     QTest::newRow("red car: windows") << assets::redCar << ColourTest(white) << 100;
@@ -250,8 +249,7 @@ void tst_pictures::barBands()
     const QImage bar = load(assets::bar);
     for (int x = from; x < to; ++x)
         for (int y = 0; y < bar.height(); ++y)
-            QVERIFY2(bar.pixel(x, y) == colour,
-                     qPrintable(QStringLiteral("(%1, %2)").arg(x).arg(y)));
+            QVERIFY2(bar.pixel(x, y) == colour, qPrintable(QStringLiteral("(%1, %2)").arg(x).arg(y)));
 }
 
 void tst_pictures::blueCarIsRedCarMirrored()
@@ -363,8 +361,8 @@ void tst_pictures::iconImages()
 {
     QFETCH(int, scale);
     QString error;
-    const QList<IconImage> images =
-        readIcon(readAll(platform::pictures::atScale(QString::fromLatin1(assets::icon), scale)), &error);
+    const QList<IconImage> images
+        = readIcon(readAll(platform::pictures::atScale(QString::fromLatin1(assets::icon), scale)), &error);
     QVERIFY2(error.isEmpty(), qPrintable(error));
     QCOMPARE(images.size(), 2);
     QCOMPARE(images[0].size, 32 * scale);
@@ -404,8 +402,7 @@ void tst_pictures::iconArrowsPointOppositeWays()
         };
         QVERIFY2(headColumn(0, n / 2) >= 0 && headColumn(0, n / 2) < n / 2,
                  qPrintable(QStringLiteral("%1 px: upper arrow").arg(n)));
-        QVERIFY2(headColumn(n / 2, n) >= n / 2,
-                 qPrintable(QStringLiteral("%1 px: lower arrow").arg(n)));
+        QVERIFY2(headColumn(n / 2, n) >= n / 2, qPrintable(QStringLiteral("%1 px: lower arrow").arg(n)));
     }
 }
 

@@ -6,8 +6,8 @@
 
 #include "platform/app.h"
 #include "platform/clock.h"
-#include "platform/manualclock.h"
-#include "platform/scripteddialogs.h"
+#include "platform/testing/manualclock.h"
+#include "platform/testing/scripteddialogs.h"
 
 #include <QString>
 #include <QTemporaryDir>
@@ -21,8 +21,8 @@ struct FrontSession {
     static constexpr int blinkPeriod = 500;
 
     QTemporaryDir scoresFolder; // empty: the game finds no table and goes on
-    platform::ManualClock clock;
-    platform::ScriptedDialogs boxes{&clock};
+    platform::testing::ManualClock clock;
+    platform::testing::ScriptedDialogs boxes{&clock};
     platform::App app{clock, boxes};
     front::Program program{app, scoresFolder.path()};
     front::MainMenu &menu = program.mainMenu;

@@ -2,13 +2,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "frontsession.h"
 
-#include "platform/player.h"
+#include "platform/testing/inputdriver.h"
 
 #include <QAccessible>
 #include <QWidget>
 #include <QtTest>
 
-namespace player = platform::player;
+namespace input = platform::testing::input;
 
 // The menu and the rules without a mouse: from the keyboard alone, and as a
 // screen reader finds them.
@@ -23,8 +23,10 @@ class TestAccess : public QObject
         for (int i = 0; i < window->childCount(); ++i) {
             QAccessibleInterface *child = window->child(i);
             const auto *action = child->actionInterface();
-            children << QStringLiteral("%1 %2%3").arg(child->role()).arg(child->text(QAccessible::Name),
-                                                                          action ? " [" + action->actionNames().join(',') + ']' : QString());
+            children << QStringLiteral("%1 %2%3")
+                            .arg(child->role())
+                            .arg(child->text(QAccessible::Name),
+                                 action ? " [" + action->actionNames().join(',') + ']' : QString());
         }
         return children;
     }
@@ -38,24 +40,38 @@ private slots:
         QTest::addColumn<int>("boxes");
 
         using K = QList<int>;
-        QTest::newRow("as the menu opens: New Game") << K{} << "NewGame" << "MainMenu" << 0;
-        QTest::newRow("first Tab selects New Game") << K{Qt::Key_Tab} << "NewGame" << "MainMenu" << 0;
-        QTest::newRow("first Up arrow: the last item, Quit") << K{Qt::Key_Up} << "Quit" << "MainMenu" << 0;
-        QTest::newRow("first Shift+Tab: Quit too") << K{Qt::Key_Backtab} << "Quit" << "MainMenu" << 0;
-        QTest::newRow("Tab, Tab: Rules") << K{Qt::Key_Tab, Qt::Key_Tab} << "Help" << "MainMenu" << 0;
-        QTest::newRow("Shift+Tab from New Game wraps to Quit") << K{Qt::Key_Tab, Qt::Key_Backtab} << "Quit" << "MainMenu" << 0;
+        QTest::newRow("as the menu opens: New Game") << K{} << "NewGame"
+                                                     << "MainMenu" << 0;
+        QTest::newRow("first Tab selects New Game") << K{Qt::Key_Tab} << "NewGame"
+                                                    << "MainMenu" << 0;
+        QTest::newRow("first Up arrow: the last item, Quit") << K{Qt::Key_Up} << "Quit"
+                                                             << "MainMenu" << 0;
+        QTest::newRow("first Shift+Tab: Quit too") << K{Qt::Key_Backtab} << "Quit"
+                                                   << "MainMenu" << 0;
+        QTest::newRow("Tab, Tab: Rules") << K{Qt::Key_Tab, Qt::Key_Tab} << "Help"
+                                         << "MainMenu" << 0;
+        QTest::newRow("Shift+Tab from New Game wraps to Quit") << K{Qt::Key_Tab, Qt::Key_Backtab} << "Quit"
+                                                               << "MainMenu" << 0;
         QTest::newRow("Down past Quit wraps to New Game")
-            << K{Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Down} << "NewGame" << "MainMenu" << 0;
-        QTest::newRow("Return at start: New Game, chosen as the menu opened") << K{Qt::Key_Return} << "NewGame" << "QuillwayGame" << 0;
-        QTest::newRow("Return on New Game starts a game") << K{Qt::Key_Tab, Qt::Key_Return} << "NewGame" << "QuillwayGame" << 0;
-        QTest::newRow("Space on Rules opens the rules") << K{Qt::Key_Down, Qt::Key_Down, Qt::Key_Space} << "Help" << "Rules" << 0;
+            << K{Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Down} << "NewGame"
+            << "MainMenu" << 0;
+        QTest::newRow("Return at start: New Game, chosen as the menu opened") << K{Qt::Key_Return} << "NewGame"
+                                                                              << "QuillwayGame" << 0;
+        QTest::newRow("Return on New Game starts a game") << K{Qt::Key_Tab, Qt::Key_Return} << "NewGame"
+                                                          << "QuillwayGame" << 0;
+        QTest::newRow("Space on Rules opens the rules") << K{Qt::Key_Down, Qt::Key_Down, Qt::Key_Space} << "Help"
+                                                        << "Rules" << 0;
         QTest::newRow("Escape closes the rules as the close box does")
-            << K{Qt::Key_Down, Qt::Key_Down, Qt::Key_Space, Qt::Key_Escape} << "Help" << "MainMenu" << 0;
-        QTest::newRow("back from the rules, Rules still chosen") << K{Qt::Key_Down, Qt::Key_Down, Qt::Key_Space, Qt::Key_Escape, Qt::Key_Return}
-                                                                 << "Help" << "Rules" << 0;
-        QTest::newRow("Return on Quit asks") << K{Qt::Key_Tab, Qt::Key_Backtab, Qt::Key_Return} << "Quit" << "MainMenu" << 1;
+            << K{Qt::Key_Down, Qt::Key_Down, Qt::Key_Space, Qt::Key_Escape} << "Help"
+            << "MainMenu" << 0;
+        QTest::newRow("back from the rules, Rules still chosen")
+            << K{Qt::Key_Down, Qt::Key_Down, Qt::Key_Space, Qt::Key_Escape, Qt::Key_Return} << "Help"
+            << "Rules" << 0;
+        QTest::newRow("Return on Quit asks") << K{Qt::Key_Tab, Qt::Key_Backtab, Qt::Key_Return} << "Quit"
+                                             << "MainMenu" << 1;
         // The game's own keys are untouched: Escape there is any other key.
-        QTest::newRow("Escape in the game: nothing") << K{Qt::Key_Tab, Qt::Key_Return, Qt::Key_Escape} << "NewGame" << "QuillwayGame" << 0;
+        QTest::newRow("Escape in the game: nothing") << K{Qt::Key_Tab, Qt::Key_Return, Qt::Key_Escape} << "NewGame"
+                                                     << "QuillwayGame" << 0;
     }
 
     void keyboardWorksTheMenu()
@@ -67,7 +83,7 @@ private slots:
 
         FrontSession s;
         for (int key : keys)
-            player::pressKey(*s.app.activeForm(), key);
+            input::pressKey(*s.app.activeForm(), key);
         QCOMPARE(s.app.activeForm()->name(), active);
         QCOMPARE(s.menu.focusedLabel() ? s.menu.focusedLabel()->name() : QString(), selected);
         QCOMPARE(s.boxes.shown().size(), boxes);
@@ -88,9 +104,9 @@ private slots:
     {
         FrontSession s;
         const QImage before = s.menu.widget()->grab().toImage();
-        player::click(s.menu.Quit); // answered No
+        input::click(s.menu.Quit); // answered No
         QCOMPARE(s.menu.widget()->grab().toImage(), before);
-        player::pressKey(s.menu, Qt::Key_Tab);
+        input::pressKey(s.menu, Qt::Key_Tab);
         const QImage after = s.menu.widget()->grab().toImage();
         const QRect mark = s.menu.NewGame.inkRect();
         int changedInside = 0;
@@ -131,7 +147,8 @@ private slots:
         platform::Form &form = s.app.form(window);
         form.Show();
         if (&form == &s.rules) {
-            for (platform::Label *paragraph : {&s.rules.Label2, &s.rules.Label3, &s.rules.Label4, &s.rules.Label5, &s.rules.Label7})
+            for (platform::Label *paragraph :
+                 {&s.rules.Label2, &s.rules.Label3, &s.rules.Label4, &s.rules.Label5, &s.rules.Label7})
                 tree << QStringLiteral("%1 ").arg(QAccessible::StaticText) + paragraph->Caption();
         }
         QCOMPARE(childrenOf(form), tree);

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "frontsession.h"
 
-#include "platform/player.h"
+#include "platform/testing/inputdriver.h"
 
 #include <QtTest>
 
@@ -39,7 +39,7 @@ private slots:
         platform::Image *hedgehog = &s.menu.Hedgehog;
         if (window == QLatin1String("Rules")) {
             // The menu's timers stop, so only the rules' chase ticks.
-            platform::player::click(s.menu.Help);
+            platform::testing::input::click(s.menu.Help);
             car = &s.rules.Car;
             hedgehog = &s.rules.Hedgehog;
         }

@@ -2,13 +2,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "frontsession.h"
 
-#include "platform/menulink.h"
-#include "platform/player.h"
+#include "platform/testing/inputdriver.h"
 
 #include <QFontMetrics>
 #include <QtTest>
 
-namespace player = platform::player;
+namespace input = platform::testing::input;
 
 // The main menu's two title animations, and how they stand still while
 // another window has the player's attention.
@@ -113,7 +112,7 @@ private slots:
         QCOMPARE(carLeft, -6000.f + 46 * 40);
 
         for (const QString &item : items)
-            player::click(item == QLatin1String("Help") ? s.menu.Help : s.menu.NewGame);
+            input::click(item == QLatin1String("Help") ? s.menu.Help : s.menu.NewGame);
 
         platform::Form &other = s.app.form(shownWindow);
         QVERIFY(other.isVisible());
@@ -129,7 +128,7 @@ private slots:
 
         // The other window gives control back: both animations go on from
         // where they stood.
-        s.inHandler([&] { platform::returnToMainMenu(s.app); });
+        s.inHandler([&] { s.menu.takeControlBack(); });
         QCOMPARE(s.app.activeForm(), &s.menu);
         QVERIFY(s.menu.Timer1.Enabled());
         QVERIFY(s.menu.Timer2.Enabled());
@@ -147,13 +146,13 @@ private slots:
         FrontSession s;
         s.clock.advance(FrontSession::blinkPeriod);
         QCOMPARE(s.blinkState(), QStringLiteral("cars"));
-        player::click(s.menu.Help);
+        input::click(s.menu.Help);
         s.boxes.answerMessage(platform::vbYes);
-        player::close(s.menu);
+        input::close(s.menu);
         QVERIFY(!s.menu.isLoaded());
         QVERIFY(!s.app.hasEnded());
 
-        player::close(s.rules); // hands back, loading the menu anew
+        input::close(s.rules); // hands back, loading the menu anew
         QVERIFY(s.menu.isVisible());
         QCOMPARE(s.blinkState(), QStringLiteral("hedgehogs"));
         QCOMPARE(s.menu.Car.Left(), -6000.f);
@@ -189,10 +188,11 @@ private slots:
         }
         QVERIFY(item);
         const QRect box = item->pixelRect();
-        const QRect needed = QFontMetrics(item->font())
-                                 .boundingRect(QRect(QPoint(0, 0), box.size()), int(item->layout().alignment),
-                                               item->Caption());
-        QVERIFY2(needed.width() <= box.width(), qPrintable(QStringLiteral("%1 > %2").arg(needed.width()).arg(box.width())));
+        const QRect needed
+            = QFontMetrics(item->font())
+                  .boundingRect(QRect(QPoint(0, 0), box.size()), int(item->layout().alignment), item->Caption());
+        QVERIFY2(needed.width() <= box.width(),
+                 qPrintable(QStringLiteral("%1 > %2").arg(needed.width()).arg(box.width())));
         QVERIFY2(needed.height() <= box.height(),
                  qPrintable(QStringLiteral("%1 > %2").arg(needed.height()).arg(box.height())));
     }

@@ -3,12 +3,12 @@
 #include "frontsession.h"
 
 #include "platform/dialogs.h"
-#include "platform/player.h"
+#include "platform/testing/inputdriver.h"
 
 #include <QtTest>
 
-using platform::ScriptedDialogs;
-namespace player = platform::player;
+using platform::testing::ScriptedDialogs;
+namespace input = platform::testing::input;
 
 // Program start, and the two ways out of it: Quit and closing the menu.
 class TestProgram : public QObject
@@ -22,11 +22,11 @@ private:
     static void open(FrontSession &s, const QString &window)
     {
         if (window == QLatin1String("QuillwayGame")) {
-            player::click(s.menu.NewGame);
+            input::click(s.menu.NewGame);
         } else if (window == QLatin1String("Rules")) {
-            player::click(s.menu.Help);
+            input::click(s.menu.Help);
         } else if (window == QLatin1String("hidden game")) {
-            player::click(s.menu.NewGame);
+            input::click(s.menu.NewGame);
             s.inHandler([&] { s.program.game.Hide(); });
         }
         QVERIFY(!s.app.hasEnded());
@@ -87,7 +87,7 @@ private slots:
         const bool rulesShown = s.rules.isVisible();
 
         s.boxes.answerMessage(answer);
-        player::click(s.menu.Quit);
+        input::click(s.menu.Quit);
 
         verifyQuitQuestion(s);
         if (answer == platform::vbYes) {
@@ -117,8 +117,8 @@ private slots:
         QTest::addColumn<bool>("ends");
 
         QTest::newRow("No: the menu stays") << QString() << platform::vbNo << true << false;
-        QTest::newRow("No during a game: the menu stays") << QStringLiteral("QuillwayGame") << platform::vbNo << true
-                                                          << false;
+        QTest::newRow("No during a game: the menu stays")
+            << QStringLiteral("QuillwayGame") << platform::vbNo << true << false;
         QTest::newRow("Yes, menu alone: the program ends") << QString() << platform::vbYes << false << true;
         QTest::newRow("Yes during a game: only the menu closes")
             << QStringLiteral("QuillwayGame") << platform::vbYes << false << false;
@@ -143,7 +143,7 @@ private slots:
         const bool rulesShown = s.rules.isVisible();
 
         s.boxes.answerMessage(answer);
-        player::close(s.menu);
+        input::close(s.menu);
 
         verifyQuitQuestion(s);
         QCOMPARE(s.app.hasEnded(), ends);
@@ -171,7 +171,7 @@ private slots:
     {
         FrontSession s;
         s.boxes.answerMessage(platform::vbNo, FrontSession::blinkPeriod);
-        player::click(s.menu.Quit);
+        input::click(s.menu.Quit);
         QCOMPARE(s.menu.Car.Left(), -6000 + 31 * 40); // 31 chase ticks in 500 ms
         QCOMPARE(s.blinkState(), QStringLiteral("cars"));
     }

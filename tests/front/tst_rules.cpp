@@ -2,12 +2,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "frontsession.h"
 
-#include "platform/player.h"
+#include "platform/testing/inputdriver.h"
 
 #include <QFontMetrics>
 #include <QtTest>
 
-namespace player = platform::player;
+namespace input = platform::testing::input;
 
 // The rules window: opened from the menu, read, closed; the chase at its foot
 // starts over at every opening.
@@ -19,17 +19,17 @@ private slots:
     void reopeningAfterACloseStartsTheChaseOver()
     {
         FrontSession s;
-        player::click(s.menu.Help);
+        input::click(s.menu.Help);
         QCOMPARE(s.app.activeForm(), &s.rules);
         s.clock.advance(100 * FrontSession::chasePeriod);
         QCOMPARE(s.rules.Car.Left(), -2000.f);
         QCOMPARE(s.rules.Hedgehog.Left(), 1500.f);
 
-        player::close(s.rules);
+        input::close(s.rules);
         QVERIFY(!s.rules.isLoaded());
         s.clock.advance(1000);
 
-        player::click(s.menu.Help);
+        input::click(s.menu.Help);
         QCOMPARE(s.rules.Car.Left(), -6000.f);
         QCOMPARE(s.rules.Hedgehog.Left(), -1000.f);
         s.clock.advance(FrontSession::chasePeriod);
@@ -41,12 +41,12 @@ private slots:
     void reopeningWhileOpenKeepsTheChaseGoing()
     {
         FrontSession s;
-        player::click(s.menu.Help);
+        input::click(s.menu.Help);
         s.clock.advance(10 * FrontSession::chasePeriod);
-        player::switchTo(s.menu);
+        input::switchTo(s.menu);
         QCOMPARE(s.app.activeForm(), &s.menu);
 
-        player::click(s.menu.Help);
+        input::click(s.menu.Help);
         QCOMPARE(s.app.activeForm(), &s.rules);
         QCOMPARE(s.rules.Car.Left(), -5600.f);
         s.clock.advance(FrontSession::chasePeriod);
@@ -66,12 +66,12 @@ private slots:
 
         FrontSession s;
         if (duringAGame)
-            player::click(s.menu.NewGame);
-        player::click(s.menu.Help);
+            input::click(s.menu.NewGame);
+        input::click(s.menu.Help);
         const platform::Timer *rulesTimer = &s.rules.Timer1;
         QVERIFY(rulesTimer->Enabled());
 
-        player::close(s.rules);
+        input::close(s.rules);
         QVERIFY(s.boxes.shown().isEmpty()); // never asks
         QVERIFY(!s.rules.isLoaded());
         QVERIFY(!s.clock.isArmed(rulesTimer));
@@ -110,9 +110,9 @@ private slots:
         // Tall enough to hold any number of lines, so the height says how many
         // the text needs.
         const QRect column(0, 0, box.width(), 100 * box.height());
-        const QRect needed =
-            QFontMetrics(paragraph->font())
-                .boundingRect(column, Qt::TextWordWrap | paragraph->layout().alignment, paragraph->Caption());
+        const QRect needed
+            = QFontMetrics(paragraph->font())
+                  .boundingRect(column, Qt::TextWordWrap | paragraph->layout().alignment, paragraph->Caption());
         QVERIFY2(needed.width() <= box.width(),
                  qPrintable(QStringLiteral("%1 > %2").arg(needed.width()).arg(box.width())));
         QVERIFY2(needed.height() <= box.height(),

@@ -5,8 +5,8 @@
 #include "game/quillwaygame.h"
 
 #include "platform/app.h"
-#include "platform/manualclock.h"
-#include "platform/scripteddialogs.h"
+#include "platform/testing/manualclock.h"
+#include "platform/testing/scripteddialogs.h"
 #include "platform/timer.h"
 
 #include <QTemporaryDir>
@@ -19,7 +19,8 @@ class MenuStandIn final : public platform::Form
 {
 public:
     explicit MenuStandIn(platform::App &app)
-        : Form(app, QStringLiteral("MainMenu"), {QStringLiteral("Quillway - Main Menu"), 4620, 4530, QColor(192, 192, 192), QString()})
+        : Form(app, QStringLiteral("MainMenu"),
+               {QStringLiteral("Quillway - Main Menu"), 4620, 4530, QColor(192, 192, 192), QString()})
     {
     }
     platform::Timer Timer1{this, QStringLiteral("Timer1"), 10, false, [] {}};
@@ -30,30 +31,36 @@ public:
 // it. Nothing ticks until the test lets time pass.
 struct GameRig {
     QTemporaryDir scores;
-    platform::ManualClock clock;
-    platform::ScriptedDialogs boxes{&clock};
+    platform::testing::ManualClock clock;
+    platform::testing::ScriptedDialogs boxes{&clock};
     platform::App app{clock, boxes};
     MenuStandIn menu{app};
-    std::unique_ptr<QuillwayGame> window;
+    std::unique_ptr<game::QuillwayGame> window;
 
     // An empty folder means a fresh scratch folder with no table in it.
     explicit GameRig(const QString &folder = QString())
     {
         app.setExitHandler([](int status) { throw platform::ProgramEnded{status}; });
-        window = std::make_unique<QuillwayGame>(app, folder.isEmpty() ? scores.path() : folder);
+        window = std::make_unique<game::QuillwayGame>(app, folder.isEmpty() ? scores.path() : folder);
         app.add(menu);
         app.add(*window);
+        // As the real menu takes control back.
+        window->returnToMenu = [this] {
+            menu.Timer1.setEnabled(true);
+            menu.Timer2.setEnabled(true);
+            menu.Show();
+        };
         window->Show();
     }
 
-    QuillwayGame &game() { return *window; }
+    game::QuillwayGame &game() { return *window; }
 
     // Puts every vehicle far off the field to the right of the left-driving
     // lanes and to the left of the right-driving ones, where no tick of the
     // test will bring it back and no hedgehog can meet it.
     void clearRoad()
     {
-        QuillwayGame &g = game();
+        game::QuillwayGame &g = game();
         for (platform::Image *v : {&g.RedCar1, &g.RedCar2, &g.RedCar3, &g.Lorry1, &g.Lorry2, &g.Lorry3})
             v->setLeft(50000);
         for (platform::Image *v : {&g.OrangeCar1, &g.OrangeCar2, &g.BlueCar1, &g.BlueCar2, &g.BlueCar3})

@@ -26,7 +26,7 @@ private slots:
 void TestCountdown::fullBarLastsSeventyThreeTicks()
 {
     GameRig rig;
-    QuillwayGame &g = rig.game();
+    game::QuillwayGame &g = rig.game();
     rig.clearRoad();
 
     rig.clock.advance(72 * 300);
@@ -55,16 +55,16 @@ void TestCountdown::shrinkOrTimeOut_data()
     QTest::addColumn<QString>("wantTitle"); // empty: left as it was
     QTest::addColumn<bool>("timeOut");
 
-    QTest::newRow("full bar") << 7245.f << 0 << 3 << 7145.f
-                              << "Quillway - Game - Score: -1 - Lives: 3 - Level: 1" << false;
-    QTest::newRow("bar of 100 shrinks to nothing") << 100.f << 12 << 3 << 0.f
-                                                   << "Quillway - Game - Score: 11 - Lives: 3 - Level: 1" << false;
+    QTest::newRow("full bar") << 7245.f << 0 << 3 << 7145.f << "Quillway - Game - Score: -1 - Lives: 3 - Level: 1"
+                              << false;
+    QTest::newRow("bar of 100 shrinks to nothing")
+        << 100.f << 12 << 3 << 0.f << "Quillway - Game - Score: 11 - Lives: 3 - Level: 1" << false;
     QTest::newRow("bar of 101 leaves 1") << 101.f << 12 << 3 << 1.f
                                          << "Quillway - Game - Score: 11 - Lives: 3 - Level: 1" << false;
     QTest::newRow("bar of 99 times out") << 99.f << 12 << 3 << 99.f << QString() << true;
     QTest::newRow("empty bar times out") << 0.f << 12 << 3 << 0.f << QString() << true;
-    QTest::newRow("negative score with its sign") << 5000.f << -150 << 2 << 4900.f
-                                                  << "Quillway - Game - Score: -151 - Lives: 2 - Level: 1" << false;
+    QTest::newRow("negative score with its sign")
+        << 5000.f << -150 << 2 << 4900.f << "Quillway - Game - Score: -151 - Lives: 2 - Level: 1" << false;
 }
 
 void TestCountdown::shrinkOrTimeOut()
@@ -77,7 +77,7 @@ void TestCountdown::shrinkOrTimeOut()
     QFETCH(bool, timeOut);
 
     GameRig rig;
-    QuillwayGame &g = rig.game();
+    game::QuillwayGame &g = rig.game();
     g.Timer.setWidth(width);
     g.Score = score;
     g.Lives = lives;
@@ -111,7 +111,7 @@ void TestCountdown::intervalPerLevel()
     QFETCH(int, wantInterval);
 
     GameRig rig;
-    QuillwayGame &g = rig.game();
+    game::QuillwayGame &g = rig.game();
     g.Timer5.setInterval(123);
     g.Level = level;
 
@@ -129,7 +129,7 @@ void TestCountdown::intervalPerLevel()
 void TestCountdown::newIntervalTakesEffectAfterNextTick()
 {
     GameRig rig;
-    QuillwayGame &g = rig.game();
+    game::QuillwayGame &g = rig.game();
     rig.clearRoad();
     g.Score = 9000;
     g.Hog.setTop(120);

@@ -4,14 +4,14 @@
 
 #include "platform/clock.h"
 #include "platform/dialogs.h"
-#include "platform/folderlock.h"
+#include "storage/folderlock.h"
 
 #include <QDir>
 #include <QTest>
 
 namespace {
 constexpr int tick = platform::Clock::resolutionMs; // the death timer's 1 ms, as the layer ticks it
-using Kind = platform::ScriptedDialogs::Kind;
+using Kind = platform::testing::ScriptedDialogs::Kind;
 } // namespace
 
 // A death: the squashed hedgehog, a life taken, and the game over that the
@@ -53,7 +53,7 @@ void TestDeath::deathSequence()
     QFETCH(int, enabledAgainAt);
 
     GameRig rig;
-    QuillwayGame &g = rig.game();
+    game::QuillwayGame &g = rig.game();
     rig.clearRoad();
     g.Lives = lives;
     g.Score = 1234;
@@ -94,7 +94,7 @@ void TestDeath::deathSequence()
 void TestDeath::reactivationMidSequenceTakesLifeOfNewGame()
 {
     GameRig rig;
-    QuillwayGame &g = rig.game();
+    game::QuillwayGame &g = rig.game();
     rig.clearRoad();
     g.Timer6.setEnabled(true);
     rig.clock.advance(20 * tick);
@@ -122,7 +122,7 @@ void TestDeath::gameOver()
     QFETCH(int, openMs);
 
     GameRig rig;
-    QuillwayGame &g = rig.game();
+    game::QuillwayGame &g = rig.game();
     rig.lastLife(2950);
     g.Level = 4;
     g.Timer.setWidth(45);
@@ -134,7 +134,7 @@ void TestDeath::gameOver()
     // The name box, then the question.
     QCOMPARE(rig.boxes.shown().size(), 2);
     QCOMPARE(rig.boxes.shown().at(0).kind, Kind::Input);
-    const platform::ScriptedDialogs::Box &question = rig.boxes.shown().at(1);
+    const platform::testing::ScriptedDialogs::Box &question = rig.boxes.shown().at(1);
     QCOMPARE(question.prompt, QStringLiteral("Game over. Play again?"));
     QCOMPARE(question.title, QStringLiteral("Game Over"));
     QCOMPARE(question.buttons, platform::vbYesNo);
@@ -195,7 +195,7 @@ void TestDeath::closedUnderGameOverBoxStaysClosed()
     QFETCH(int, boxesBeforeClose);
 
     GameRig rig;
-    QuillwayGame &g = rig.game();
+    game::QuillwayGame &g = rig.game();
     rig.lastLife(2950);
     rig.boxes.acceptInputDefault(boxesBeforeClose == 1 ? 1000 : 0);
     if (boxesBeforeClose == 2)
@@ -208,11 +208,11 @@ void TestDeath::closedUnderGameOverBoxStaysClosed()
     });
     rig.menu.Load();
     g.Timer6.setEnabled(true);
-    const int lockWaits = platform::FolderLock::waits();
+    const int lockWaits = storage::FolderLock::waits();
     rig.clock.advance(30 * tick + 3000);
     // The save's reading loads the window again, which reads the table under
     // the lock the save holds: it must not wait for its own lock.
-    QCOMPARE(platform::FolderLock::waits(), lockWaits);
+    QCOMPARE(storage::FolderLock::waits(), lockWaits);
 
     QCOMPARE(rig.boxes.shown().size(), boxesBeforeClose + 1);
     QCOMPARE(rig.boxes.shown().last().title, QStringLiteral("Quit during a game?"));
@@ -225,7 +225,7 @@ void TestDeath::closedUnderGameOverBoxStaysClosed()
 void TestDeath::secondHighScoreOffersNameTypedFirst()
 {
     GameRig rig;
-    QuillwayGame &g = rig.game();
+    game::QuillwayGame &g = rig.game();
     for (const QString &name : {QStringLiteral("Zoë Ødegård"), QStringLiteral("Ann")}) {
         rig.lastLife(700);
         rig.boxes.answerInput(name);
@@ -247,7 +247,7 @@ void TestDeath::secondHighScoreOffersNameTypedFirst()
 void TestDeath::withoutFolderScoresStayForTheRun()
 {
     GameRig rig(QDir(QDir::tempPath()).filePath(QStringLiteral("quillway-no-such-folder")));
-    QuillwayGame &g = rig.game();
+    game::QuillwayGame &g = rig.game();
     rig.lastLife(500);
     rig.boxes.answerInput(QStringLiteral("Kim"));
     rig.boxes.answerMessage(platform::vbNo);

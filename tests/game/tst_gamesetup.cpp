@@ -3,9 +3,9 @@
 #include "gamerig.h"
 
 #include "platform/keys.h"
-#include "platform/player.h"
-#include "platform/rtf.h"
+#include "platform/testing/inputdriver.h"
 #include "scores/scorefiles.h"
+#include "storage/rtf.h"
 
 #include <QFile>
 #include <QRect>
@@ -29,7 +29,7 @@ void writeTableFile(const QString &path, const QString &text)
 {
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(platform::rtf::write(text));
+    file.write(storage::rtf::write(text));
 }
 
 void writeTable(const QString &folder, const QStringList &scores, const QStringList &names)
@@ -63,7 +63,7 @@ private slots:
 void TestGameSetUp::firstShowing()
 {
     GameRig rig;
-    QuillwayGame &g = rig.game();
+    game::QuillwayGame &g = rig.game();
 
     QCOMPARE(g.Caption(), QStringLiteral("Quillway - Game"));
     QCOMPARE(g.Score, 0);
@@ -89,8 +89,8 @@ void TestGameSetUp::onTheField_data()
 
     // The third vehicle of three lanes waits off the field, and the squashed
     // hedgehog is hidden until a death.
-    const char *const seen[] = {"Timer", "BlueCar1", "BlueCar2", "Lorry1", "Lorry2", "OrangeCar1",
-                                "OrangeCar2", "RedCar1", "RedCar2", "Hog"};
+    const char *const seen[] = {"Timer",      "BlueCar1",   "BlueCar2", "Lorry1",  "Lorry2",
+                                "OrangeCar1", "OrangeCar2", "RedCar1",  "RedCar2", "Hog"};
     for (const char *name : seen)
         QTest::newRow(name) << QString::fromLatin1(name) << true;
     for (const char *name : {"BlueCar3", "Lorry3", "RedCar3", "HogDead"})
@@ -103,7 +103,7 @@ void TestGameSetUp::onTheField()
     QFETCH(bool, seen);
 
     GameRig rig;
-    QuillwayGame &g = rig.game();
+    game::QuillwayGame &g = rig.game();
     const auto &controls = g.controls();
     const auto it = std::find_if(controls.begin(), controls.end(),
                                  [&](const platform::Control *c) { return c->name() == image; });
@@ -119,7 +119,7 @@ void TestGameSetUp::onTheField()
 void TestGameSetUp::paintOrder()
 {
     GameRig rig;
-    QuillwayGame &g = rig.game();
+    game::QuillwayGame &g = rig.game();
     const auto &controls = g.controls();
     const auto place = [&](const platform::Control &c) {
         return std::find(controls.begin(), controls.end(), &c) - controls.begin();
@@ -146,7 +146,7 @@ void TestGameSetUp::reactivationStartsNewGame()
     QFETCH(bool, viaOtherWindow);
 
     GameRig rig;
-    QuillwayGame &g = rig.game();
+    game::QuillwayGame &g = rig.game();
     OtherWindow other(rig.app);
     rig.app.add(other);
 
@@ -171,7 +171,7 @@ void TestGameSetUp::reactivationStartsNewGame()
 
     if (viaOtherWindow) {
         other.Show();
-        platform::player::switchTo(g);
+        platform::testing::input::switchTo(g);
     } else {
         g.Hide();
         g.Show();
@@ -202,30 +202,30 @@ void TestGameSetUp::reactivationStartsNewGame()
 void TestGameSetUp::pausedGameStaysPausedAfterReactivation()
 {
     GameRig rig;
-    QuillwayGame &g = rig.game();
+    game::QuillwayGame &g = rig.game();
     OtherWindow other(rig.app);
     rig.app.add(other);
     rig.clearRoad();
-    platform::player::pressKey(g, Qt::Key_P);
+    platform::testing::input::pressKey(g, Qt::Key_P);
 
     other.Show();
-    platform::player::switchTo(g);
+    platform::testing::input::switchTo(g);
 
     QCOMPARE(g.Paused, 1);
     for (platform::Timer *t : {&g.Timer1, &g.Timer2, &g.Timer3, &g.Timer4, &g.Timer5})
         QVERIFY2(t->Enabled(), qPrintable(t->name()));
-    platform::player::pressKey(g, Qt::Key_Up);
+    platform::testing::input::pressKey(g, Qt::Key_Up);
     QCOMPARE(g.Hog.Top(), 5520.f);
 
     // The next tick drops the pause mark; the keys stay dead until P.
     rig.clock.advance(300);
     QCOMPARE(g.Caption(), QStringLiteral("Quillway - Game - Score: -1 - Lives: 3 - Level: 1"));
-    platform::player::pressKey(g, Qt::Key_Up);
+    platform::testing::input::pressKey(g, Qt::Key_Up);
     QCOMPARE(g.Hog.Top(), 5520.f);
 
-    platform::player::pressKey(g, Qt::Key_P);
+    platform::testing::input::pressKey(g, Qt::Key_P);
     QCOMPARE(g.Paused, 0);
-    platform::player::pressKey(g, Qt::Key_Up);
+    platform::testing::input::pressKey(g, Qt::Key_Up);
     QCOMPARE(g.Hog.Top(), 4440.f);
 }
 
@@ -244,7 +244,7 @@ void TestGameSetUp::tableLoadedAtEveryActivation()
     QTemporaryDir dir;
     writeTable(dir.path(), {"5000", "4000", "3000", "2000", "1000"}, {"Ann", "Bob", "Cy", "Di", "Ed"});
     GameRig rig(dir.path());
-    QuillwayGame &g = rig.game();
+    game::QuillwayGame &g = rig.game();
     QCOMPARE(g.HighScores.entry(1).score, scores::Slot(5000));
     QCOMPARE(g.HighScores.entry(5).name, QStringLiteral("Ed"));
 

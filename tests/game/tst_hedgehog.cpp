@@ -3,7 +3,7 @@
 #include "gamerig.h"
 
 #include "platform/keys.h"
-#include "platform/player.h"
+#include "platform/testing/inputdriver.h"
 
 #include <QTest>
 
@@ -63,11 +63,11 @@ void TestHedgehog::moves()
 
     GameRig rig;
     rig.clearRoad();
-    QuillwayGame &g = rig.game();
+    game::QuillwayGame &g = rig.game();
     g.Hog.setLeft(left);
     g.Hog.setTop(top);
 
-    platform::player::pressKey(g, key);
+    platform::testing::input::pressKey(g, key);
 
     QCOMPARE(g.Hog.Left(), wantLeft);
     QCOMPARE(g.Hog.Top(), wantTop);
@@ -78,7 +78,7 @@ void TestHedgehog::moves()
 void TestHedgehog::sixUpsCross()
 {
     GameRig rig;
-    QuillwayGame &g = rig.game();
+    game::QuillwayGame &g = rig.game();
     // The blue car that stands over the start column at load would end the
     // walk at the blue lane.
     g.BlueCar1.setLeft(6000);
@@ -86,11 +86,11 @@ void TestHedgehog::sixUpsCross()
 
     const float expectedTops[] = {4440, 3360, 2280, 1200, 120};
     for (float top : expectedTops) {
-        platform::player::pressKey(g, Qt::Key_Up);
+        platform::testing::input::pressKey(g, Qt::Key_Up);
         QCOMPARE(g.Hog.Top(), top);
         QCOMPARE(g.Score, 0);
     }
-    platform::player::pressKey(g, Qt::Key_Up);
+    platform::testing::input::pressKey(g, Qt::Key_Up);
 
     QCOMPARE(g.Score, 1000);
     QCOMPARE(g.Level, 1);
@@ -132,30 +132,31 @@ void TestHedgehog::levelLadder()
 
     GameRig rig;
     rig.clearRoad();
-    QuillwayGame &g = rig.game();
+    game::QuillwayGame &g = rig.game();
     g.Score = scoreBefore;
     g.Level = levelBefore;
     g.Hog.setTop(120);
 
-    platform::player::pressKey(g, Qt::Key_Up);
+    platform::testing::input::pressKey(g, Qt::Key_Up);
 
     QCOMPARE(g.Score, scoreBefore + 1000);
     QCOMPARE(g.Level, wantLevel);
-    QCOMPARE(g.Caption(),
-             QStringLiteral("Quillway - Game - Score: %1 - Lives: 3 - Level: %2").arg(scoreBefore + 1000).arg(wantLevel));
+    QCOMPARE(
+        g.Caption(),
+        QStringLiteral("Quillway - Game - Score: %1 - Lives: 3 - Level: %2").arg(scoreBefore + 1000).arg(wantLevel));
 }
 
 void TestHedgehog::pauseAndResume()
 {
     GameRig rig;
-    QuillwayGame &g = rig.game();
+    game::QuillwayGame &g = rig.game();
     platform::Timer *const gameTimers[] = {&g.Timer1, &g.Timer2, &g.Timer3, &g.Timer4, &g.Timer5};
     rig.clock.advance(650); // some traffic and countdown, nothing wrapped
     g.Lives = 2;
     const float redLeft = g.RedCar1.Left();
     const float bar = g.Timer.Width();
 
-    platform::player::pressKey(g, Qt::Key_P);
+    platform::testing::input::pressKey(g, Qt::Key_P);
     QCOMPARE(g.Paused, 1);
     QCOMPARE(g.Caption(), QStringLiteral("Quillway - Game - Score: -2 - Lives: 2 - Level: 1 - Paused"));
     for (platform::Timer *t : gameTimers)
@@ -166,7 +167,7 @@ void TestHedgehog::pauseAndResume()
     QCOMPARE(g.Timer.Width(), bar);
     QCOMPARE(g.Score, -2);
 
-    platform::player::pressKey(g, Qt::Key_P);
+    platform::testing::input::pressKey(g, Qt::Key_P);
     QCOMPARE(g.Paused, 0);
     QCOMPARE(g.Caption(), QStringLiteral("Quillway - Game - Score: -2 - Lives: 2 - Level: 1"));
     for (platform::Timer *t : gameTimers)
@@ -201,12 +202,12 @@ void TestHedgehog::arrowsDeadWhilePaused()
 
     GameRig rig;
     rig.clearRoad();
-    QuillwayGame &g = rig.game();
+    game::QuillwayGame &g = rig.game();
     g.Hog.setTop(top);
-    platform::player::pressKey(g, Qt::Key_P);
+    platform::testing::input::pressKey(g, Qt::Key_P);
     const QString pausedTitle = g.Caption();
 
-    platform::player::pressKey(g, key);
+    platform::testing::input::pressKey(g, key);
 
     QCOMPARE(g.Hog.Left(), 3360.f);
     QCOMPARE(g.Hog.Top(), top);
@@ -232,13 +233,13 @@ void TestHedgehog::keysIgnoredWhileDying()
 
     GameRig rig;
     rig.clearRoad();
-    QuillwayGame &g = rig.game();
+    game::QuillwayGame &g = rig.game();
     g.Hog.setTop(120); // where Up would be a crossing
     g.Hog.setLeft(3060);
     g.Timer6.setEnabled(true);
     const QString title = g.Caption();
 
-    platform::player::pressKey(g, key);
+    platform::testing::input::pressKey(g, key);
 
     QCOMPARE(g.Hog.Left(), 3060.f);
     QCOMPARE(g.Hog.Top(), 120.f);
@@ -276,11 +277,11 @@ void TestHedgehog::keyFindsHit()
 
     GameRig rig;
     rig.clearRoad();
-    QuillwayGame &g = rig.game();
+    game::QuillwayGame &g = rig.game();
     g.Hog.setTop(hogTop);
     g.RedCar2.setLeft(redCarLeft);
 
-    platform::player::pressKey(g, key);
+    platform::testing::input::pressKey(g, key);
 
     QCOMPARE(g.Timer6.Enabled(), hit);
 }

@@ -15,23 +15,22 @@ namespace {
 struct LaneUnderTest {
     std::vector<platform::Image *> vehicles;
     platform::Timer *timer;
-    void (QuillwayGame::*tick)();
+    void (game::QuillwayGame::*tick)();
     float gap;
     float leaveBound;
     bool rightToLeft;
 };
 
-LaneUnderTest lane(QuillwayGame &g, int timer)
+LaneUnderTest lane(game::QuillwayGame &g, int timer)
 {
     switch (timer) {
     case 1:
-        return {{&g.RedCar1, &g.RedCar2, &g.RedCar3}, &g.Timer1, &QuillwayGame::Timer1_Timer, 4500, -1815, true};
-    case 2:
-        return {{&g.OrangeCar1, &g.OrangeCar2}, &g.Timer2, &QuillwayGame::Timer2_Timer, 5280, 7580, false};
-    case 3:
-        return {{&g.Lorry1, &g.Lorry2, &g.Lorry3}, &g.Timer3, &QuillwayGame::Timer3_Timer, 4320, -2790, true};
+        return {{&g.RedCar1, &g.RedCar2, &g.RedCar3}, &g.Timer1, &game::QuillwayGame::Timer1_Timer, 4500, -1815, true};
+    case 2: return {{&g.OrangeCar1, &g.OrangeCar2}, &g.Timer2, &game::QuillwayGame::Timer2_Timer, 5280, 7580, false};
+    case 3: return {{&g.Lorry1, &g.Lorry2, &g.Lorry3}, &g.Timer3, &game::QuillwayGame::Timer3_Timer, 4320, -2790, true};
     default:
-        return {{&g.BlueCar1, &g.BlueCar2, &g.BlueCar3}, &g.Timer4, &QuillwayGame::Timer4_Timer, 3720, 7580, false};
+        return {
+            {&g.BlueCar1, &g.BlueCar2, &g.BlueCar3}, &g.Timer4, &game::QuillwayGame::Timer4_Timer, 3720, 7580, false};
     }
 }
 
@@ -45,7 +44,10 @@ QString spacingFault(const LaneUnderTest &l)
     std::sort(lefts.begin(), lefts.end());
     for (std::size_t i = 1; i < lefts.size(); ++i) {
         if (lefts[i] - lefts[i - 1] != l.gap)
-            return QStringLiteral("gap %1 between %2 and %3").arg(lefts[i] - lefts[i - 1]).arg(lefts[i - 1]).arg(lefts[i]);
+            return QStringLiteral("gap %1 between %2 and %3")
+                .arg(lefts[i] - lefts[i - 1])
+                .arg(lefts[i - 1])
+                .arg(lefts[i]);
     }
     if (l.rightToLeft ? lefts.front() <= l.leaveBound : lefts.back() >= l.leaveBound)
         return QStringLiteral("a vehicle stays past the bound at %1").arg(l.rightToLeft ? lefts.front() : lefts.back());
@@ -131,7 +133,7 @@ void TestLanes::wrapsExactlyAtBound()
     QFETCH(bool, wraps);
 
     GameRig rig;
-    QuillwayGame &g = rig.game();
+    game::QuillwayGame &g = rig.game();
     const LaneUnderTest l = lane(g, timer);
     const float step = l.rightToLeft ? -300 : 300;
     // Vehicle 1 leads; its reference is the last vehicle, one gap per vehicle
@@ -153,7 +155,7 @@ void TestLanes::wrapsExactlyAtBound()
 void TestLanes::spacingKeptForAnHour()
 {
     GameRig rig;
-    QuillwayGame &g = rig.game();
+    game::QuillwayGame &g = rig.game();
     const LaneUnderTest lanes[] = {lane(g, 1), lane(g, 2), lane(g, 3), lane(g, 4)};
     // The countdown and its time-out are no part of this; without them only
     // the lanes' ticks are due.
@@ -166,7 +168,8 @@ void TestLanes::spacingKeptForAnHour()
         for (const LaneUnderTest &l : lanes) {
             const QString fault = spacingFault(l);
             if (!fault.isEmpty())
-                QFAIL(qPrintable(QStringLiteral("Timer%1 at %2 ms: %3").arg(l.timer->name()).arg(rig.clock.now()).arg(fault)));
+                QFAIL(qPrintable(
+                    QStringLiteral("Timer%1 at %2 ms: %3").arg(l.timer->name()).arg(rig.clock.now()).arg(fault)));
         }
     }
     // 9000 + 24000 + 7200 + 12000 ticks of the four lanes.
@@ -212,7 +215,7 @@ void TestLanes::hitEdges()
 
     GameRig rig;
     rig.clearRoad();
-    QuillwayGame &g = rig.game();
+    game::QuillwayGame &g = rig.game();
     g.Hog.setLeft(hogLeft);
     g.Hog.setTop(hogTop);
     const LaneUnderTest l = lane(g, timer);
@@ -266,7 +269,7 @@ void TestLanes::bands()
 
     GameRig rig;
     rig.clearRoad();
-    QuillwayGame &g = rig.game();
+    game::QuillwayGame &g = rig.game();
     g.Hog.setTop(hogTop);
     const LaneUnderTest l = lane(g, timer);
     // Right over the hedgehog once it has moved.
@@ -300,7 +303,7 @@ void TestLanes::bandHoldingTwoLanes()
     // The lanes are stopped, so only the ticks the test runs move anything.
     const auto setUp = [&](GameRig &rig) {
         rig.clearRoad();
-        QuillwayGame &g = rig.game();
+        game::QuillwayGame &g = rig.game();
         g.Hog.setTop(3700);
         if (laneWithCar == 1)
             g.RedCar2.setLeft(g.Hog.Left() + 300);
@@ -324,7 +327,7 @@ void TestLanes::bandHoldingTwoLanes()
         GameRig rig;
         setUp(rig);
         // The key sees the vehicles where the tick would have put them.
-        QuillwayGame &g = rig.game();
+        game::QuillwayGame &g = rig.game();
         g.RedCar2.setLeft(g.RedCar2.Left() - 300);
         g.OrangeCar2.setLeft(g.OrangeCar2.Left() + 300);
         g.Form_KeyDown(platform::vk::Space, 0);
@@ -335,7 +338,7 @@ void TestLanes::bandHoldingTwoLanes()
 void TestLanes::pausedLanesStandStill()
 {
     GameRig rig;
-    QuillwayGame &g = rig.game();
+    game::QuillwayGame &g = rig.game();
     g.Hog.setTop(4440); // where a running red lane would reach it within a minute
     g.Hog.setLeft(60);
     g.Form_KeyDown(platform::vk::P, 0);

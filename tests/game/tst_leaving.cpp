@@ -5,12 +5,12 @@
 #include "platform/clock.h"
 #include "platform/dialogs.h"
 #include "platform/keys.h"
-#include "platform/player.h"
+#include "platform/testing/inputdriver.h"
 
 #include <QDir>
 #include <QTest>
 
-namespace player = platform::player;
+namespace input = platform::testing::input;
 
 namespace {
 constexpr int deathMs = 30 * platform::Clock::resolutionMs;
@@ -54,21 +54,22 @@ void TestLeaving::leave()
     QFETCH(int, answer);
 
     GameRig rig;
-    QuillwayGame &g = rig.game();
+    game::QuillwayGame &g = rig.game();
     rig.clearRoad();
     g.Score = 4321;
     if (state == QLatin1String("paused"))
-        player::pressKey(g, Qt::Key_P);
+        input::pressKey(g, Qt::Key_P);
     if (state == QLatin1String("dying"))
         g.Timer6.setEnabled(true);
     const float orangeCar = g.OrangeCar1.Left();
 
     // The question stands open for 2 s; whatever runs goes on behind it.
     rig.boxes.answerMessage(answer, 2000);
-    player::close(g);
+    input::close(g);
 
     QCOMPARE(rig.boxes.shown().size(), 1);
-    QCOMPARE(rig.boxes.shown().constFirst().prompt, QStringLiteral("Are you sure you want to quit? Your current score will be lost!"));
+    QCOMPARE(rig.boxes.shown().constFirst().prompt,
+             QStringLiteral("Are you sure you want to quit? Your current score will be lost!"));
     QCOMPARE(rig.boxes.shown().constFirst().title, QStringLiteral("Quit during a game?"));
     QCOMPARE(rig.boxes.shown().constFirst().buttons, platform::vbYesNo);
     QCOMPARE(g.Score < 4321, state != QLatin1String("paused"));
@@ -90,7 +91,7 @@ void TestLeaving::leave()
         QVERIFY(!rig.menu.isVisible());
         // A paused game stays paused: the arrows still do nothing.
         const float top = g.Hog.Top();
-        player::pressKey(g, Qt::Key_Up);
+        input::pressKey(g, Qt::Key_Up);
         QCOMPARE(g.Hog.Top() < top, state != QLatin1String("paused"));
     }
 }
@@ -100,11 +101,11 @@ void TestLeaving::leave()
 void TestLeaving::nextGameStartsFromTheLayout()
 {
     GameRig rig;
-    QuillwayGame &g = rig.game();
+    game::QuillwayGame &g = rig.game();
     g.Level = 7;
     rig.clock.advance(5000);
     rig.boxes.answerMessage(platform::vbYes);
-    player::close(g);
+    input::close(g);
     QCOMPARE(g.Level, 7);
 
     rig.app.dispatch([&] { g.Show(); });
@@ -137,13 +138,13 @@ void TestLeaving::gameOverWhileTheQuestionIsOpen()
     QFETCH(int, leave);
 
     GameRig rig;
-    QuillwayGame &g = rig.game();
+    game::QuillwayGame &g = rig.game();
     rig.lastLife(800);
     g.Timer6.setEnabled(true);
     rig.boxes.answerMessage(leave, deathMs + 100);
     rig.boxes.answerInput(QStringLiteral("Lee"));
     rig.boxes.answerMessage(playAgain);
-    player::close(g);
+    input::close(g);
 
     QCOMPARE(rig.boxes.shown().size(), 3);
     QCOMPARE(rig.boxes.unexpected(), 0);

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gamerig.h"
 
-#include "platform/player.h"
+#include "platform/testing/inputdriver.h"
 
 #include <QAccessible>
 #include <QtTest>
@@ -22,7 +22,7 @@ private slots:
         QTest::addColumn<Steps>("steps");
         QTest::addColumn<QStringList>("status");
         QTest::addColumn<QString>("readOut"); // the latest announcement
-        QTest::addColumn<QString>("name"); // what a screen reader calls the window
+        QTest::addColumn<QString>("name");    // what a screen reader calls the window
 
         constexpr int tick = 300; // of the countdown at level 1
         const QString start = QStringLiteral("Score: 0 - Lives: 3 - Level: 1");
@@ -41,46 +41,49 @@ private slots:
         QTest::newRow("a new game: the whole state read out, the window named for it")
             << Steps([](GameRig &) {}) << QStringList{} << start << title.arg(0).arg(3);
         QTest::newRow("first tick: the title written, nothing more read out")
-            << Steps([](GameRig &rig) { rig.clock.advance(tick); }) << QStringList{"Score: -1", "Lives: 3", "Level: 1", ""}
-            << start << title.arg(-1).arg(3);
-        QTest::newRow("more ticks: the score is there to read, not read out")
-            << Steps([=](GameRig &rig) {
-                   rig.clock.advance(tick);
-                   heardBefore(rig);
-                   rig.clock.advance(10 * tick);
-               })
-            << QStringList{"Score: -11", "Lives: 3", "Level: 1", ""} << "before" << title.arg(-11).arg(3);
+            << Steps([](GameRig &rig) { rig.clock.advance(tick); })
+            << QStringList{"Score: -1", "Lives: 3", "Level: 1", ""} << start << title.arg(-1).arg(3);
+        QTest::newRow("more ticks: the score is there to read, not read out") << Steps([=](GameRig &rig) {
+            rig.clock.advance(tick);
+            heardBefore(rig);
+            rig.clock.advance(10 * tick);
+        }) << QStringList{"Score: -11", "Lives: 3", "Level: 1", ""} << "before"
+                                                                              << title.arg(-11).arg(3);
         QTest::newRow("paused: read out and there to read") << Steps([=](GameRig &rig) {
             rig.clock.advance(tick);
             heardBefore(rig);
-            platform::player::pressKey(rig.game(), Qt::Key_P);
-        }) << QStringList{"Score: -1", "Lives: 3", "Level: 1", "Paused"} << "Paused" << title.arg(-1).arg(3) + " - Paused";
+            platform::testing::input::pressKey(rig.game(), Qt::Key_P);
+        }) << QStringList{"Score: -1", "Lives: 3", "Level: 1", "Paused"}
+                                                            << "Paused" << title.arg(-1).arg(3) + " - Paused";
         QTest::newRow("resumed: read out") << Steps([=](GameRig &rig) {
             rig.clock.advance(tick);
-            platform::player::pressKey(rig.game(), Qt::Key_P);
-            platform::player::pressKey(rig.game(), Qt::Key_P);
-        }) << QStringList{"Score: -1", "Lives: 3", "Level: 1", ""} << "Resumed" << title.arg(-1).arg(3);
+            platform::testing::input::pressKey(rig.game(), Qt::Key_P);
+            platform::testing::input::pressKey(rig.game(), Qt::Key_P);
+        }) << QStringList{"Score: -1", "Lives: 3", "Level: 1", ""}
+                                           << "Resumed" << title.arg(-1).arg(3);
         QTest::newRow("a crossing to level 2") << Steps([](GameRig &rig) {
             rig.clearRoad();
             rig.game().Score = 4501;
             rig.clock.advance(tick);
             rig.game().Hog.setTop(120);
-            platform::player::pressKey(rig.game(), Qt::Key_Up);
-        }) << QStringList{"Score: 5500", "Lives: 3", "Level: 2", ""} << "Level: 2"
-           << "Quillway - Game - Score: 5500 - Lives: 3 - Level: 2";
+            platform::testing::input::pressKey(rig.game(), Qt::Key_Up);
+        }) << QStringList{"Score: 5500", "Lives: 3", "Level: 2", ""}
+                                               << "Level: 2"
+                                               << "Quillway - Game - Score: 5500 - Lives: 3 - Level: 2";
         QTest::newRow("a life lost, at the next tick") << Steps([](GameRig &rig) {
             rig.clearRoad();
             rig.clock.advance(tick);
             rig.game().Timer6.setEnabled(true);
             rig.clock.advance(1000);
-        }) << QStringList{"Score: -2", "Lives: 2", "Level: 1", ""} << "Lives: 2" << title.arg(-2).arg(2);
+        }) << QStringList{"Score: -2", "Lives: 2", "Level: 1", ""}
+                                                       << "Lives: 2" << title.arg(-2).arg(2);
         QTest::newRow("game over") << Steps([](GameRig &rig) {
             rig.lastLife(-100);
             rig.clock.advance(tick);
             rig.game().Timer6.setEnabled(true);
             rig.clock.advance(1000);
         }) << QStringList{"Score: -101", "Lives: 1", "Level: 1", ""}
-           << "Game over - Score: -101" << title.arg(-101).arg(1);
+                                   << "Game over - Score: -101" << title.arg(-101).arg(1);
         // The title itself waits for the next tick, as it always has.
         QTest::newRow("play again: the new game read out, the window named for it before its title changes")
             << playAgain << QStringList{"Score: -101", "Lives: 1", "Level: 1", ""} << start << title.arg(0).arg(3);

@@ -6,8 +6,8 @@
 #include "platform/form.h"
 #include "platform/image.h"
 #include "platform/label.h"
-#include "platform/manualclock.h"
-#include "platform/scripteddialogs.h"
+#include "platform/testing/manualclock.h"
+#include "platform/testing/scripteddialogs.h"
 #include "platform/timer.h"
 
 #include <QStringList>
@@ -18,10 +18,12 @@
 class TestWindow : public platform::Form
 {
 public:
-    TestWindow(platform::App &app, const QString &name, const QString &backPicture = {}, const QString &frontPicture = {})
+    TestWindow(platform::App &app, const QString &name, const QString &backPicture = {},
+               const QString &frontPicture = {})
         : Form(app, name, {name + QStringLiteral(" caption"), 1500, 1200, QColor(128, 128, 128), {}})
         , Back(this, {QStringLiteral("Back"), 150, 150, 600, 300, true, true, backPicture})
-        , Caption1(this, {QStringLiteral("Caption1"), QStringLiteral("Click"), 0, 0, 900, 450}, [this] { record(QStringLiteral("Caption1_Click")); })
+        , Caption1(this, {QStringLiteral("Caption1"), QStringLiteral("Click"), 0, 0, 900, 450},
+                   [this] { record(QStringLiteral("Caption1_Click")); })
         , Front(this, {QStringLiteral("Front"), 300, 150, 600, 300, true, false, frontPicture})
         , Timer1(this, QStringLiteral("Timer1"), 300, true, [this] { tick(1); })
         , Timer2(this, QStringLiteral("Timer2"), 300, false, [this] { tick(2); })
@@ -30,7 +32,10 @@ public:
 
     void Form_Load() override { record(QStringLiteral("Form_Load")); }
     void Form_Activate() override { record(QStringLiteral("Form_Activate")); }
-    void Form_KeyDown(int KeyCode, int Shift) override { record(QStringLiteral("KeyDown %1 %2").arg(KeyCode).arg(Shift)); }
+    void Form_KeyDown(int KeyCode, int Shift) override
+    {
+        record(QStringLiteral("KeyDown %1 %2").arg(KeyCode).arg(Shift));
+    }
     void Form_Unload(int &Cancel) override
     {
         record(QStringLiteral("Form_Unload"));
@@ -61,8 +66,8 @@ private:
 // The program around the test windows, on virtual time and scripted boxes;
 // ending the program unwinds instead of leaving the test.
 struct TestProgram {
-    platform::ManualClock clock;
-    platform::ScriptedDialogs boxes{&clock};
+    platform::testing::ManualClock clock;
+    platform::testing::ScriptedDialogs boxes{&clock};
     platform::App app{clock, boxes};
     TestProgram()
     {

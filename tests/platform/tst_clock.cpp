@@ -8,6 +8,7 @@
 #include <algorithm>
 
 using namespace platform;
+using namespace platform::testing;
 
 // The timers' schedule, on virtual time: the game's pace and the traffic
 // depend on exactly when ticks come.
@@ -55,30 +56,35 @@ void TestClock::schedule_data()
         c.advance(200);
         w.Timer1.setEnabled(true);
     }) << QList<qint64>{300, 600, 900};
-    QTest::newRow("interval written in the tick governs the gaps after it") << Action([](TestWindow &w, ManualClock &) {
-        w.onTick = [&w](int) { w.Timer1.setInterval(100); };
-    }) << QList<qint64>{300, 400, 500, 600, 700, 800, 900, 1000};
-    QTest::newRow("a new interval written between ticks counts from the write") << Action([](TestWindow &w, ManualClock &c) {
-        c.advance(150);
-        w.Timer1.setInterval(200);
-    }) << QList<qint64>{350, 550, 750, 950};
+    QTest::newRow("interval written in the tick governs the gaps after it")
+        << Action([](TestWindow &w, ManualClock &) { w.onTick = [&w](int) { w.Timer1.setInterval(100); }; })
+        << QList<qint64>{300, 400, 500, 600, 700, 800, 900, 1000};
+    QTest::newRow("a new interval written between ticks counts from the write")
+        << Action([](TestWindow &w, ManualClock &c) {
+               c.advance(150);
+               w.Timer1.setInterval(200);
+           })
+        << QList<qint64>{350, 550, 750, 950};
     QTest::newRow("writing the same interval does not restart") << Action([](TestWindow &w, ManualClock &c) {
         c.advance(150);
         w.Timer1.setInterval(300);
     }) << QList<qint64>{300, 600, 900};
-    QTest::newRow("interval 0 never ticks") << Action([](TestWindow &w, ManualClock &) { w.Timer1.setInterval(0); }) << QList<qint64>{};
-    QTest::newRow("disabled in its own tick: no more ticks") << Action([](TestWindow &w, ManualClock &) {
-        w.onTick = [&w](int) { w.Timer1.setEnabled(false); };
-    }) << QList<qint64>{300};
-    QTest::newRow("disabled and enabled in its own tick: restarts from then") << Action([](TestWindow &w, ManualClock &c) {
-        w.onTick = [&w, &c](int) {
-            if (c.now() == 300) {
-                w.Timer1.setEnabled(false);
-                w.Timer1.setInterval(250);
-                w.Timer1.setEnabled(true);
-            }
-        };
-    }) << QList<qint64>{300, 550, 800};
+    QTest::newRow("interval 0 never ticks")
+        << Action([](TestWindow &w, ManualClock &) { w.Timer1.setInterval(0); }) << QList<qint64>{};
+    QTest::newRow("disabled in its own tick: no more ticks")
+        << Action([](TestWindow &w, ManualClock &) { w.onTick = [&w](int) { w.Timer1.setEnabled(false); }; })
+        << QList<qint64>{300};
+    QTest::newRow("disabled and enabled in its own tick: restarts from then")
+        << Action([](TestWindow &w, ManualClock &c) {
+               w.onTick = [&w, &c](int) {
+                   if (c.now() == 300) {
+                       w.Timer1.setEnabled(false);
+                       w.Timer1.setInterval(250);
+                       w.Timer1.setEnabled(true);
+                   }
+               };
+           })
+        << QList<qint64>{300, 550, 800};
 }
 
 void TestClock::schedule()

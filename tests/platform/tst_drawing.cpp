@@ -3,7 +3,7 @@
 #include "testwindow.h"
 
 #include "platform/pictures.h"
-#include "platform/player.h"
+#include "platform/testing/inputdriver.h"
 
 #include <QImage>
 #include <QPainter>
@@ -12,6 +12,7 @@
 #include <QWidget>
 
 using namespace platform;
+using namespace platform::testing;
 
 // What the player sees: stretch, clip, stacking and hidden images, rendered
 // and checked pixel by pixel.
@@ -80,22 +81,24 @@ void TestDrawing::pixels_data()
     QTest::addColumn<Change>("change");
     QTest::addColumn<Expectations>("expected");
 
-    QTest::newRow("layout") << Change() << Expectations{
-        {{5, 5}, grey}, {{80, 70}, grey},                       // window colour
-        {{12, 25}, red}, {{45, 25}, blue},                      // stretched to 40x20
-        {{20, 10}, green}, {{23, 11}, yellow},                  // unstretched, in front
-        {{24, 10}, red}, {{20, 12}, red}, {{35, 20}, blue},     // clipped to its picture's size
-    };
-    QTest::newRow("hidden image shows what is behind") << Change([](TestWindow &w) { w.Front.setVisible(false); })
-                                                       << Expectations{{{20, 10}, red}, {{23, 11}, red}};
-    QTest::newRow("unstretched picture clipped to a narrower control") << Change([](TestWindow &w) { w.Front.setWidth(30); })
-                                                                       << Expectations{{{21, 10}, green}, {{22, 10}, red}};
-    QTest::newRow("width 0 shows nothing") << Change([](TestWindow &w) { w.Front.setWidth(0); })
-                                           << Expectations{{{20, 10}, red}};
+    QTest::newRow("layout") << Change()
+                            << Expectations{
+                                   {{5, 5}, grey},    {{80, 70}, grey},   // window colour
+                                   {{12, 25}, red},   {{45, 25}, blue},   // stretched to 40x20
+                                   {{20, 10}, green}, {{23, 11}, yellow}, // unstretched, in front
+                                   {{24, 10}, red},   {{20, 12}, red},
+                                   {{35, 20}, blue}, // clipped to its picture's size
+                               };
+    QTest::newRow("hidden image shows what is behind")
+        << Change([](TestWindow &w) { w.Front.setVisible(false); }) << Expectations{{{20, 10}, red}, {{23, 11}, red}};
+    QTest::newRow("unstretched picture clipped to a narrower control")
+        << Change([](TestWindow &w) { w.Front.setWidth(30); }) << Expectations{{{21, 10}, green}, {{22, 10}, red}};
+    QTest::newRow("width 0 shows nothing")
+        << Change([](TestWindow &w) { w.Front.setWidth(0); }) << Expectations{{{20, 10}, red}};
     QTest::newRow("partly left of the window") << Change([](TestWindow &w) { w.Back.setLeft(-300); })
                                                << Expectations{{{5, 25}, blue}, {{19, 25}, blue}, {{21, 25}, grey}};
-    QTest::newRow("moved: old place repainted") << Change([](TestWindow &w) { w.Back.setTop(900); })
-                                                << Expectations{{{12, 25}, grey}, {{12, 65}, red}};
+    QTest::newRow("moved: old place repainted")
+        << Change([](TestWindow &w) { w.Back.setTop(900); }) << Expectations{{{12, 25}, grey}, {{12, 65}, red}};
 }
 
 void TestDrawing::pixels()
@@ -112,8 +115,9 @@ void TestDrawing::pixels()
     const QImage shot = window.widget()->grab().toImage();
     QCOMPARE(shot.size(), QSize(100, 80));
     for (const auto &[point, colour] : expected) {
-        QVERIFY2(shot.pixel(point) == colour,
-                 qPrintable(QStringLiteral("at (%1,%2): %3").arg(point.x()).arg(point.y()).arg(shot.pixel(point), 8, 16)));
+        QVERIFY2(
+            shot.pixel(point) == colour,
+            qPrintable(QStringLiteral("at (%1,%2): %3").arg(point.x()).arg(point.y()).arg(shot.pixel(point), 8, 16)));
     }
 }
 
@@ -123,8 +127,8 @@ void TestDrawing::clickOnImageOverLabelIsTheLabels()
     TestWindow window(program.app, QStringLiteral("W"), m_back, m_front);
     program.app.add(window);
     program.app.dispatch([&] { window.Show(); });
-    player::clickAt(window, 21, 11); // on the front image, inside the label
-    player::clickAt(window, 80, 70); // outside every label
+    input::clickAt(window, 21, 11); // on the front image, inside the label
+    input::clickAt(window, 80, 70); // outside every label
     QCOMPARE(window.log.count(QStringLiteral("Caption1_Click")), 1);
 }
 
@@ -135,8 +139,9 @@ struct PictureWindow : platform::Form {
         : Form(app, QStringLiteral("P"), {QStringLiteral("P"), 1500, 1200, QColor(192, 192, 192), picture})
     {
     }
-    Label Title{this, {QStringLiteral("Title"), QStringLiteral("IIII"), 0, 0, 1500, 600, QColor(0, 0, 255),
-                       QStringLiteral("Arial"), 18, Qt::AlignHCenter, false}};
+    Label Title{this,
+                {QStringLiteral("Title"), QStringLiteral("IIII"), 0, 0, 1500, 600, QColor(0, 0, 255),
+                 QStringLiteral("Arial"), 18, Qt::AlignHCenter, false}};
 };
 } // namespace
 
@@ -184,15 +189,40 @@ void TestDrawing::textStaysInsideItsInk_data()
     // A repaint that misses a label's ink skips its text; so every pixel the
     // text paints must lie in that ink rectangle.
     QTest::addColumn<platform::LabelLayout>("layout");
-    QTest::newRow("title, centred, descenders") << platform::LabelLayout{
-        QStringLiteral("T"), QStringLiteral("Quillway gjpqy"), 120, 240, 4335, 735, Qt::red, QStringLiteral("Arial"),
-        29.25, Qt::AlignHCenter, false};
+    QTest::newRow("title, centred, descenders") << platform::LabelLayout{QStringLiteral("T"),
+                                                                         QStringLiteral("Quillway gjpqy"),
+                                                                         120,
+                                                                         240,
+                                                                         4335,
+                                                                         735,
+                                                                         Qt::red,
+                                                                         QStringLiteral("Arial"),
+                                                                         29.25,
+                                                                         Qt::AlignHCenter,
+                                                                         false};
     QTest::newRow("paragraph, wrapped") << platform::LabelLayout{
-        QStringLiteral("P"), QStringLiteral("In Quillway you guide the hedgehog across the road; [{Qjy}] \u00c9\u00c5"),
-        120, 0, 2000, 1500, Qt::black, QStringLiteral("MS Sans Serif"), 7.5, Qt::AlignLeft, true};
-    QTest::newRow("text wider than its label") << platform::LabelLayout{
-        QStringLiteral("W"), QStringLiteral("WWWWWWWWWWWWWWWWWWWW"), 600, 300, 900, 400, Qt::blue, QStringLiteral("Arial"),
-        24, Qt::AlignHCenter, false};
+        QStringLiteral("P"),
+        QStringLiteral("In Quillway you guide the hedgehog across the road; [{Qjy}] \u00c9\u00c5"),
+        120,
+        0,
+        2000,
+        1500,
+        Qt::black,
+        QStringLiteral("MS Sans Serif"),
+        7.5,
+        Qt::AlignLeft,
+        true};
+    QTest::newRow("text wider than its label") << platform::LabelLayout{QStringLiteral("W"),
+                                                                        QStringLiteral("WWWWWWWWWWWWWWWWWWWW"),
+                                                                        600,
+                                                                        300,
+                                                                        900,
+                                                                        400,
+                                                                        Qt::blue,
+                                                                        QStringLiteral("Arial"),
+                                                                        24,
+                                                                        Qt::AlignHCenter,
+                                                                        false};
 }
 
 void TestDrawing::textStaysInsideItsInk()
@@ -212,8 +242,14 @@ void TestDrawing::textStaysInsideItsInk()
             if (withText.pixel(x, y) == without.pixel(x, y))
                 continue;
             ++painted;
-            QVERIFY2(ink.contains(x, y), qPrintable(QStringLiteral("text at (%1,%2) outside its ink %3,%4 %5x%6")
-                                                        .arg(x).arg(y).arg(ink.x()).arg(ink.y()).arg(ink.width()).arg(ink.height())));
+            QVERIFY2(ink.contains(x, y),
+                     qPrintable(QStringLiteral("text at (%1,%2) outside its ink %3,%4 %5x%6")
+                                    .arg(x)
+                                    .arg(y)
+                                    .arg(ink.x())
+                                    .arg(ink.y())
+                                    .arg(ink.width())
+                                    .arg(ink.height())));
         }
     }
     QVERIFY(painted > 0);

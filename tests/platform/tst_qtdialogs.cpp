@@ -67,7 +67,8 @@ void TestQtDialogs::messageBox()
         QCOMPARE(message->text(), QStringLiteral("Are you sure you want to quit?"));
         message->button(QMessageBox::StandardButton(button))->click();
     });
-    QCOMPARE(boxes.MsgBox(QStringLiteral("Are you sure you want to quit?"), vbYesNo, QStringLiteral("Quit Quillway?")), result);
+    QCOMPARE(boxes.MsgBox(QStringLiteral("Are you sure you want to quit?"), vbYesNo, QStringLiteral("Quit Quillway?")),
+             result);
     QVERIFY(window.ticks[1].size() >= 3); // the timers ticked while it was open
 }
 
@@ -98,7 +99,8 @@ void TestQtDialogs::inputBox()
             input->setTextValue(typed);
         confirm ? input->accept() : input->reject();
     });
-    QCOMPARE(boxes.InputBox(QStringLiteral("Your name?"), QStringLiteral("High score"), QStringLiteral("Anonymous")), result);
+    QCOMPARE(boxes.InputBox(QStringLiteral("Your name?"), QStringLiteral("High score"), QStringLiteral("Anonymous")),
+             result);
 }
 
 QTEST_MAIN(TestQtDialogs)

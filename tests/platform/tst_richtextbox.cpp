@@ -3,8 +3,8 @@
 #include "testwindow.h"
 
 #include "platform/richtextbox.h"
-#include "platform/rtf.h"
 #include "platform/runtimeerror.h"
+#include "storage/rtf.h"
 
 #include <QDir>
 #include <QFile>
@@ -83,12 +83,12 @@ void TestRichTextBox::saveReplacesTheWholeFile()
     BoxWindow window(program.app);
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("score1.dat"));
-    writeFile(path, rtf::write(QString(5000, QLatin1Char('x'))));
+    writeFile(path, storage::rtf::write(QString(5000, QLatin1Char('x'))));
     window.Score1.setText(QStringLiteral("7"));
     window.Score1.SaveFile(path);
     QFile file(path);
     QVERIFY(file.open(QIODevice::ReadOnly));
-    QCOMPARE(file.readAll(), rtf::write(QStringLiteral("7")));
+    QCOMPARE(file.readAll(), storage::rtf::write(QStringLiteral("7")));
 }
 
 void TestRichTextBox::loadFaults_data()
@@ -101,7 +101,8 @@ void TestRichTextBox::loadFaults_data()
     QTest::newRow("missing file") << "score1.dat" << QByteArray() << errors::FileNotFound;
     QTest::newRow("empty file") << "score1.dat" << QByteArray("") << errors::InvalidFileFormat;
     QTest::newRow("plain text, not RTF") << "score1.dat" << QByteArray("2950") << errors::InvalidFileFormat;
-    QTest::newRow("over 4 MiB") << "score1.dat" << QByteArray("{\\rtf1 ") + QByteArray(rtf::maxDocumentSize, 'x') + "}"
+    QTest::newRow("over 4 MiB") << "score1.dat"
+                                << QByteArray("{\\rtf1 ") + QByteArray(storage::rtf::maxDocumentSize, 'x') + "}"
                                 << errors::InvalidFileFormat;
     QTest::newRow("a folder, not a file") << "." << QByteArray() << errors::PathFileAccess;
 }

@@ -5,6 +5,7 @@
 #include <QTest>
 
 using namespace platform;
+using namespace platform::testing;
 
 // The boxes every other test answers through: if they answered wrongly, those
 // tests would prove nothing.
@@ -40,9 +41,8 @@ void TestScriptedDialogs::answers_data()
         b.answerInput(QString());
     }) << vbYes << "" << 0;
     QTest::newRow("no answer queued: No and empty, and counted") << Script() << vbNo << "" << 2;
-    QTest::newRow("answer for the other kind of box is not taken") << Script([](ScriptedDialogs &b) {
-        b.answerInput(QStringLiteral("Zoë"));
-    }) << vbNo << "Zoë" << 1;
+    QTest::newRow("answer for the other kind of box is not taken")
+        << Script([](ScriptedDialogs &b) { b.answerInput(QStringLiteral("Zoë")); }) << vbNo << "Zoë" << 1;
 }
 
 void TestScriptedDialogs::answers()
@@ -55,7 +55,8 @@ void TestScriptedDialogs::answers()
     if (script)
         script(boxes);
     QCOMPARE(boxes.MsgBox(QStringLiteral("Game over. Play again?"), vbYesNo, QStringLiteral("Game Over")), message);
-    QCOMPARE(boxes.InputBox(QStringLiteral("Your name?"), QStringLiteral("High score"), QStringLiteral("Anonymous")), input);
+    QCOMPARE(boxes.InputBox(QStringLiteral("Your name?"), QStringLiteral("High score"), QStringLiteral("Anonymous")),
+             input);
     QCOMPARE(boxes.unexpected(), unexpected);
     QCOMPARE(boxes.pending(), 0);
     QCOMPARE(boxes.shown().size(), 2);

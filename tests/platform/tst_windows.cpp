@@ -3,14 +3,15 @@
 #include "testwindow.h"
 
 #include "platform/keys.h"
-#include "platform/player.h"
 #include "platform/runtimeerror.h"
+#include "platform/testing/inputdriver.h"
 
 #include <QTest>
 #include <QWidget>
 #include <QWindow>
 
 using namespace platform;
+using namespace platform::testing;
 
 // The life of a window: loading on access, activation, keys, closing, and
 // how the program ends.
@@ -81,29 +82,30 @@ void TestWindows::activation_data()
         a.Hide();
         a.Show();
     }) << 2;
-    QTest::newRow("window manager focus after show: same switch") << Steps([](TestWindow &a, TestWindow &) { player::switchTo(a); }) << 1;
+    QTest::newRow("window manager focus after show: same switch")
+        << Steps([](TestWindow &a, TestWindow &) { input::switchTo(a); }) << 1;
     QTest::newRow("switch to another window and back fires") << Steps([](TestWindow &a, TestWindow &b) {
-        player::switchTo(b);
-        player::switchTo(a);
+        input::switchTo(b);
+        input::switchTo(a);
     }) << 2;
     QTest::newRow("another application and back: nothing") << Steps([](TestWindow &a, TestWindow &) {
-        player::leaveProgram(a);
-        player::switchTo(a);
+        input::leaveProgram(a);
+        input::switchTo(a);
     }) << 1;
     QTest::newRow("a box closing over the window: nothing") << Steps([](TestWindow &a, TestWindow &) {
         QWindow box; // the focus goes to a window that is not one of ours, then back
         a.app().focusLanded(&box);
-        player::switchTo(a);
+        input::switchTo(a);
     }) << 1;
     QTest::newRow("the other window closes and the focus falls back: fires") << Steps([](TestWindow &a, TestWindow &b) {
         b.Show();
         b.Unload();
-        player::switchTo(a);
+        input::switchTo(a);
     }) << 2;
     QTest::newRow("focus on a hidden window: nothing") << Steps([](TestWindow &a, TestWindow &b) {
-        player::switchTo(b);
+        input::switchTo(b);
         a.Hide();
-        player::switchTo(a);
+        input::switchTo(a);
     }) << 1;
 }
 
@@ -170,7 +172,7 @@ static QString lastHandlerAfterKey(int qtKey, Qt::KeyboardModifiers modifiers, q
     TestWindow window(program.app, QStringLiteral("W"));
     program.app.add(window);
     program.app.dispatch([&] { window.Show(); });
-    player::pressKey(window, qtKey, modifiers, scanCode);
+    input::pressKey(window, qtKey, modifiers, scanCode);
     return window.log.last();
 }
 
@@ -236,7 +238,7 @@ void TestWindows::closeBox()
         window.Show();
     });
     window.cancelUnload = cancel;
-    player::close(window);
+    input::close(window);
     QCOMPARE(window.log.last(), QStringLiteral("Form_Unload"));
     QCOMPARE(window.isLoaded(), staysOpen);
     QCOMPARE(window.isVisible(), staysOpen);
@@ -259,7 +261,7 @@ void TestWindows::endStopsEverything()
     QCOMPARE(program.app.exitStatus(), 0);
     QVERIFY(!ranOn);
     program.clock.advance(1000);
-    player::close(window);
+    input::close(window);
     QVERIFY(window.ticks[1].isEmpty());
     QVERIFY(!window.log.contains(QStringLiteral("Form_Unload")));
 }

@@ -2,12 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "scores/highscorestep.h"
 
-#include "boxeswindow.h"
-
-#include "platform/app.h"
-#include "platform/manualclock.h"
-#include "platform/rtf.h"
-#include "platform/scripteddialogs.h"
+#include "platform/testing/manualclock.h"
+#include "platform/testing/scripteddialogs.h"
+#include "storage/rtf.h"
 
 #include <QDir>
 #include <QFile>
@@ -24,8 +21,9 @@ QStringList readFiles(const QString &folder)
     for (const char *kind : {"score", "name"}) {
         for (int rank = 1; rank <= scores::tableSize; ++rank) {
             QFile file(QDir(folder).filePath(QStringLiteral("%1%2.dat").arg(QLatin1String(kind)).arg(rank)));
-            texts << (file.open(QIODevice::ReadOnly) ? platform::rtf::read(file.readAll()).value_or(QStringLiteral("(bad)"))
-                                                     : QStringLiteral("(none)"));
+            texts << (file.open(QIODevice::ReadOnly)
+                          ? storage::rtf::read(file.readAll()).value_or(QStringLiteral("(bad)"))
+                          : QStringLiteral("(none)"));
         }
     }
     return texts;
@@ -37,7 +35,7 @@ void writeFiles(const QString &folder, const QStringList &texts)
         const QString name = i < 5 ? QStringLiteral("score%1.dat").arg(i + 1) : QStringLiteral("name%1.dat").arg(i - 4);
         QFile file(QDir(folder).filePath(name));
         QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(platform::rtf::write(texts.at(i)));
+        file.write(storage::rtf::write(texts.at(i)));
     }
 }
 
@@ -72,8 +70,8 @@ void TestHighScoreStep::step_data()
 {
     QTest::addColumn<QStringList>("before"); // the files at game over; empty: none
     QTest::addColumn<qint32>("score");
-    QTest::addColumn<QString>("typed");      // null: the offered name is accepted
-    QTest::addColumn<QStringList>("after");  // the files afterwards
+    QTest::addColumn<QString>("typed");       // null: the offered name is accepted
+    QTest::addColumn<QStringList>("after");   // the files afterwards
     QTest::addColumn<QList<qint32>>("later"); // the scores of the games after "Play again"
     QTest::addColumn<int>("failing");         // how many saves, from the first, cannot write
     QTest::addColumn<QStringList>("between"); // what another copy saves before the second game
@@ -103,8 +101,8 @@ void TestHighScoreStep::step_data()
 
     // The files' fifth entry is 1000, the table's 2000 once 3500 is in it.
     const QStringList with3500{"5000", "4000", "3500", "3000", "2000", "Ann", "Bob", "Anonymous", "Cy", "Di"};
-    row("save failed, Play again, 1500: no name box, 3500 still shown", fullTable, 3500, accept, fullTable,
-        {1500}, 1, {}, with3500, 1);
+    row("save failed, Play again, 1500: no name box, 3500 still shown", fullTable, 3500, accept, fullTable, {1500}, 1,
+        {}, with3500, 1);
     row("two saves failed in a row: both entries kept", fullTable, 3500, accept, fullTable, {4500}, 2, {},
         {"5000", "4500", "4000", "3500", "3000", "Ann", "Anonymous", "Bob", "Anonymous", "Cy"}, 2);
     row("save failed, another copy saved 6000: the next save keeps both", fullTable, 3500, accept,
@@ -125,19 +123,21 @@ void TestHighScoreStep::step()
     QFETCH(int, asked);
 
     QTemporaryDir dir;
-    platform::ManualClock clock;
-    platform::ScriptedDialogs dialogs(&clock);
-    platform::App app(clock, dialogs);
-    BoxesWindow window(app);
+    platform::testing::ManualClock clock;
+    platform::testing::ScriptedDialogs dialogs(&clock);
+    scores::PlainTableFiles files;
     writeFiles(dir.path(), before);
     scores::HighScoreTable table;
-    QCOMPARE(scores::loadTable(table, window.boxes, dir.path()), !before.isEmpty());
+    QCOMPARE(scores::loadTable(table, files.boxes(), dir.path()), !before.isEmpty());
 
     QString playerName = QStringLiteral("Anonymous");
+    const auto askName = [&dialogs](const QString &prompt, const QString &title, const QString &offered) {
+        return dialogs.InputBox(prompt, title, offered);
+    };
     int saves = 0;
     // A file that cannot be written, for the first `failing` saves.
-    const platform::WriteFault fault = [&](platform::SaveStep step, const QString &path) {
-        return step == platform::SaveStep::Write && path.endsWith(QStringLiteral("name5.dat")) && saves < failing;
+    const storage::WriteFault fault = [&](storage::SaveStep step, const QString &path) {
+        return step == storage::SaveStep::Write && path.endsWith(QStringLiteral("name5.dat")) && saves < failing;
     };
     const bool enters = after != before && after != noFiles;
     for (int game = 0; game <= later.size(); ++game) {
@@ -149,7 +149,8 @@ void TestHighScoreStep::step()
             writeFiles(dir.path(), between);
         const qint32 final = game == 0 ? score : later.at(game - 1);
         // "Play again" reads nothing: the step goes on with the same table.
-        const bool entered = scores::enterHighScore({table, playerName, dialogs, window.boxes, dir.path(), fault}, final);
+        const bool entered
+            = scores::enterHighScore({table, playerName, askName, files.boxes(), dir.path(), fault}, final);
         if (game == 0)
             QCOMPARE(entered, enters || failing > 0);
         saves += entered;
@@ -158,8 +159,8 @@ void TestHighScoreStep::step()
     QCOMPARE(readFiles(dir.path()), after);
     QCOMPARE(dialogs.shown().size(), asked < 0 ? int(enters) : asked);
     if (enters) {
-        const platform::ScriptedDialogs::Box &box = dialogs.shown().constFirst();
-        QCOMPARE(box.kind, platform::ScriptedDialogs::Kind::Input);
+        const platform::testing::ScriptedDialogs::Box &box = dialogs.shown().constFirst();
+        QCOMPARE(box.kind, platform::testing::ScriptedDialogs::Kind::Input);
         QCOMPARE(box.prompt, QStringLiteral("Please enter your name for entry on the high score table."));
         QCOMPARE(box.title, QStringLiteral("You have acheived a high score"));
         QCOMPARE(box.defaultText, QStringLiteral("Anonymous"));

@@ -115,28 +115,29 @@ void TestHighScoreTable::entryAtGameOver_data()
 {
     QTest::addColumn<QStringList>("before"); // score texts; the names are A to E
     QTest::addColumn<qint32>("score");
-    QTest::addColumn<int>("rank"); // 0: no entry
+    QTest::addColumn<int>("rank");          // 0: no entry
     QTest::addColumn<QStringList>("after"); // "score name" per rank
 
     const QStringList full{"5000", "4000", "3000", "2000", "1000"};
     const QStringList empty{"", "", "", "", ""};
-    QTest::newRow("tie goes above the older score") << full << 3000 << 3
-        << QStringList{"5000 A", "4000 B", "3000 new", "3000 C", "2000 D"};
+    QTest::newRow("tie goes above the older score")
+        << full << 3000 << 3 << QStringList{"5000 A", "4000 B", "3000 new", "3000 C", "2000 D"};
     QTest::newRow("equal to the fifth: no entry") << full << 1000 << 0 << QStringList();
-    QTest::newRow("one above the fifth replaces it") << full << 1001 << 5
-        << QStringList{"5000 A", "4000 B", "3000 C", "2000 D", "1001 new"};
-    QTest::newRow("best score moves everyone down") << full << 6000 << 1
-        << QStringList{"6000 new", "5000 A", "4000 B", "3000 C", "2000 D"};
-    QTest::newRow("empty table takes a positive score") << empty << 2950 << 1
-        << QStringList{"2950 new", " A", " B", " C", " D"};
+    QTest::newRow("one above the fifth replaces it")
+        << full << 1001 << 5 << QStringList{"5000 A", "4000 B", "3000 C", "2000 D", "1001 new"};
+    QTest::newRow("best score moves everyone down")
+        << full << 6000 << 1 << QStringList{"6000 new", "5000 A", "4000 B", "3000 C", "2000 D"};
+    QTest::newRow("empty table takes a positive score")
+        << empty << 2950 << 1 << QStringList{"2950 new", " A", " B", " C", " D"};
     QTest::newRow("empty slot counts as 0: 0 does not enter") << empty << 0 << 0 << QStringList();
     QTest::newRow("negative score never enters an empty slot") << empty << -5 << 0 << QStringList();
     QTest::newRow("stored 900 beaten by 901") << QStringList{"5000", "4000", "3000", "2000", "900"} << 901 << 5
-        << QStringList{"5000 A", "4000 B", "3000 C", "2000 D", "901 new"};
-    QTest::newRow("stored 900 not beaten by 899") << QStringList{"5000", "4000", "3000", "2000", "900"} << 899 << 0
-        << QStringList();
-    QTest::newRow("negative fifth beaten by a smaller negative") << QStringList{"10", "0", "-5", "-10", "-20"} << -15
-        << 5 << QStringList{"10 A", "0 B", "-5 C", "-10 D", "-15 new"};
+                                              << QStringList{"5000 A", "4000 B", "3000 C", "2000 D", "901 new"};
+    QTest::newRow("stored 900 not beaten by 899")
+        << QStringList{"5000", "4000", "3000", "2000", "900"} << 899 << 0 << QStringList();
+    QTest::newRow("negative fifth beaten by a smaller negative")
+        << QStringList{"10", "0", "-5", "-10", "-20"} << -15 << 5
+        << QStringList{"10 A", "0 B", "-5 C", "-10 D", "-15 new"};
 }
 
 void TestHighScoreTable::entryAtGameOver()

@@ -2,13 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "scores/scorefiles.h"
 
-#include "boxeswindow.h"
-
-#include "platform/app.h"
-#include "platform/folderlock.h"
-#include "platform/manualclock.h"
-#include "platform/rtf.h"
-#include "platform/scripteddialogs.h"
+#include "storage/folderlock.h"
+#include "storage/rtf.h"
 
 #include <QDir>
 #include <QFile>
@@ -28,10 +23,7 @@ using scores::Slot;
 namespace {
 
 struct Rig {
-    platform::ManualClock clock;
-    platform::ScriptedDialogs dialogs{&clock};
-    platform::App app{clock, dialogs};
-    BoxesWindow window{app};
+    scores::PlainTableFiles files;
 };
 
 void writeFile(const QString &path, const QByteArray &bytes)
@@ -47,8 +39,8 @@ const QStringList firstNames{"Ann", "Bob", "Cy", "Di", "Ed"};
 void writeTable(const QString &folder, const QStringList &scoreTexts, const QStringList &names)
 {
     for (int rank = 1; rank <= scores::tableSize; ++rank) {
-        writeFile(scores::scoreFilePath(folder, rank), platform::rtf::write(scoreTexts.at(rank - 1)));
-        writeFile(scores::nameFilePath(folder, rank), platform::rtf::write(names.at(rank - 1)));
+        writeFile(scores::scoreFilePath(folder, rank), storage::rtf::write(scoreTexts.at(rank - 1)));
+        writeFile(scores::nameFilePath(folder, rank), storage::rtf::write(names.at(rank - 1)));
     }
 }
 
@@ -129,7 +121,7 @@ void TestScoreFiles::loadsWholeTable()
     Rig rig;
     scores::HighScoreTable table;
 
-    QVERIFY(scores::loadTable(table, rig.window.boxes, dir.path()));
+    QVERIFY(scores::loadTable(table, rig.files.boxes(), dir.path()));
     QCOMPARE(table.entries(), firstEntries());
 }
 
@@ -142,7 +134,7 @@ void TestScoreFiles::unusualValuesLoad()
     Rig rig;
     scores::HighScoreTable table;
 
-    QVERIFY(scores::loadTable(table, rig.window.boxes, dir.path()));
+    QVERIFY(scores::loadTable(table, rig.files.boxes(), dir.path()));
     QCOMPARE(table.entry(1).score, Slot(-2147483647 - 1));
     QCOMPARE(table.entry(2).score, Slot());
     QCOMPARE(table.entry(3).score, Slot(2147483647));
@@ -155,7 +147,7 @@ void TestScoreFiles::unusualValuesLoad()
 
 void TestScoreFiles::failedLoadKeepsTable_data()
 {
-    QTest::addColumn<QString>("fileName"); // empty: the whole folder is gone
+    QTest::addColumn<QString>("fileName");    // empty: the whole folder is gone
     QTest::addColumn<QByteArray>("contents"); // empty: the file is removed; "<fifo>", "<device>": such a node
 
     QTest::newRow("no folder") << QString() << QByteArray();
@@ -166,13 +158,13 @@ void TestScoreFiles::failedLoadKeepsTable_data()
         QTest::addRow("score%d.dat missing", rank) << QStringLiteral("score%1.dat").arg(rank) << QByteArray();
         QTest::addRow("name%d.dat missing", rank) << QStringLiteral("name%1.dat").arg(rank) << QByteArray();
     }
-    QTest::newRow("score with letters") << "score3.dat" << platform::rtf::write("12a");
-    QTest::newRow("score with a space") << "score1.dat" << platform::rtf::write(" 12");
-    QTest::newRow("score with a plus sign") << "score5.dat" << platform::rtf::write("+12");
-    QTest::newRow("score of a lone minus") << "score2.dat" << platform::rtf::write("-");
-    QTest::newRow("score above 32 bits") << "score4.dat" << platform::rtf::write("2147483648");
-    QTest::newRow("score below 32 bits") << "score5.dat" << platform::rtf::write("-2147483649");
-    QTest::newRow("score of two lines") << "score1.dat" << platform::rtf::write("12\n13");
+    QTest::newRow("score with letters") << "score3.dat" << storage::rtf::write("12a");
+    QTest::newRow("score with a space") << "score1.dat" << storage::rtf::write(" 12");
+    QTest::newRow("score with a plus sign") << "score5.dat" << storage::rtf::write("+12");
+    QTest::newRow("score of a lone minus") << "score2.dat" << storage::rtf::write("-");
+    QTest::newRow("score above 32 bits") << "score4.dat" << storage::rtf::write("2147483648");
+    QTest::newRow("score below 32 bits") << "score5.dat" << storage::rtf::write("-2147483649");
+    QTest::newRow("score of two lines") << "score1.dat" << storage::rtf::write("12\n13");
     QTest::newRow("score file in plain text") << "score2.dat" << QByteArray("1200");
     QTest::newRow("name file in plain text") << "name4.dat" << QByteArray("Di");
     QTest::newRow("empty name file") << "name1.dat" << QByteArray("");
@@ -187,7 +179,7 @@ void TestScoreFiles::failedLoadKeepsTable()
     writeTable(dir.path(), firstScores, firstNames);
     Rig rig;
     scores::HighScoreTable table;
-    QVERIFY(scores::loadTable(table, rig.window.boxes, dir.path()));
+    QVERIFY(scores::loadTable(table, rig.files.boxes(), dir.path()));
 
     // Every other file holds a different, good table.
     writeTable(dir.path(), {"900", "800", "700", "600", "500"}, {"V", "W", "X", "Y", "Z"});
@@ -204,7 +196,7 @@ void TestScoreFiles::failedLoadKeepsTable()
     if (contents == "<device>")
         QCOMPARE(::symlink("/dev/zero", node.constData()), 0);
 
-    QVERIFY(!scores::loadTable(table, rig.window.boxes, folder));
+    QVERIFY(!scores::loadTable(table, rig.files.boxes(), folder));
     QCOMPARE(table.entries(), firstEntries());
 }
 
@@ -233,18 +225,18 @@ void TestScoreFiles::everyFileLoadedBeforeAnyRead()
     QVERIFY(QFile::remove(missingFile < 5 ? scores::scoreFilePath(dir.path(), rank)
                                           : scores::nameFilePath(dir.path(), rank)));
     Rig rig;
-    std::vector<platform::RichTextBox *> inLoadOrder(rig.window.boxes.scores.begin(), rig.window.boxes.scores.end());
-    inLoadOrder.insert(inLoadOrder.end(), rig.window.boxes.names.begin(), rig.window.boxes.names.end());
-    for (platform::RichTextBox *box : inLoadOrder)
+    std::vector<scores::TableFile *> inLoadOrder(rig.files.boxes().scores.begin(), rig.files.boxes().scores.end());
+    inLoadOrder.insert(inLoadOrder.end(), rig.files.boxes().names.begin(), rig.files.boxes().names.end());
+    for (scores::TableFile *box : inLoadOrder)
         box->setText(QStringLiteral("untouched"));
     scores::HighScoreTable table;
 
-    QVERIFY(!scores::loadTable(table, rig.window.boxes, dir.path()));
+    QVERIFY(!scores::loadTable(table, rig.files.boxes(), dir.path()));
 
     const QStringList fileTexts = firstScores + firstNames;
     for (int i = 0; i < 10; ++i) {
         const QString want = i < boxesLoaded ? fileTexts.at(i) : QStringLiteral("untouched");
-        QCOMPARE(inLoadOrder[std::size_t(i)]->Text(), want);
+        QCOMPARE(inLoadOrder[std::size_t(i)]->text(), want);
     }
     QCOMPARE(table.entries(), scores::Entries());
 }
@@ -271,7 +263,7 @@ void TestScoreFiles::readsOtherWritersDocuments()
     Rig rig;
     scores::HighScoreTable table;
 
-    QVERIFY(scores::loadTable(table, rig.window.boxes, dir.path()));
+    QVERIFY(scores::loadTable(table, rig.files.boxes(), dir.path()));
     QCOMPARE(table.entry(1).score, Slot(2950));
     QCOMPARE(table.entry(1).name, QStringLiteral("Zoë"));
     QCOMPARE(table.entry(2).score, Slot(4000));
@@ -294,11 +286,11 @@ void TestScoreFiles::savedTableLoadsBack()
     scores::HighScoreTable table;
     table.insert(1, 2950, QStringLiteral("Anonymous"));
 
-    QVERIFY(scores::saveTable(table, rig.window.boxes, dir.path()));
+    QVERIFY(scores::saveTable(table, rig.files.boxes(), dir.path()));
 
     Rig other;
     scores::HighScoreTable loaded;
-    QVERIFY(scores::loadTable(loaded, other.window.boxes, dir.path()));
+    QVERIFY(scores::loadTable(loaded, other.files.boxes(), dir.path()));
     QCOMPARE(loaded.entries(), table.entries());
     QCOMPARE(loaded.entry(2).score, Slot());
 }
@@ -330,15 +322,15 @@ void TestScoreFiles::failedSaveKeepsEveryOldFile()
         QVERIFY(QDir(dir.path()).mkdir(inTheWay));
     }
     const QString folder = noFolder ? filePath(dir.path(), QStringLiteral("nowhere")) : dir.path();
-    const platform::WriteFault fault = [&](platform::SaveStep step, const QString &path) {
-        return step == platform::SaveStep::Write && QFileInfo(path).fileName() == refused;
+    const storage::WriteFault fault = [&](storage::SaveStep step, const QString &path) {
+        return step == storage::SaveStep::Write && QFileInfo(path).fileName() == refused;
     };
 
     Rig rig;
     scores::HighScoreTable table;
     table.replaceAll(firstEntries());
     table.insert(1, 9000, QStringLiteral("Zed"));
-    QVERIFY(!scores::saveTable(table, rig.window.boxes, folder, fault));
+    QVERIFY(!scores::saveTable(table, rig.files.boxes(), folder, fault));
 
     QVERIFY(!QDir(filePath(dir.path(), QStringLiteral("nowhere"))).exists());
     const QStringList oldTexts = firstScores + firstNames;
@@ -350,7 +342,7 @@ void TestScoreFiles::failedSaveKeepsEveryOldFile()
             continue;
         QFile file(filePath(dir.path(), name));
         QVERIFY(file.open(QIODevice::ReadOnly));
-        QCOMPARE(platform::rtf::read(file.readAll()), std::optional<QString>(oldTexts.at(i)));
+        QCOMPARE(storage::rtf::read(file.readAll()), std::optional<QString>(oldTexts.at(i)));
     }
     QStringList left = QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
     if (!noFolder)
@@ -383,7 +375,6 @@ void TestScoreFiles::interruptedSaveLeavesOneWholeTable()
     QFETCH(bool, noLinks);
     QFETCH(bool, symlinks);
     Rig rig;
-    rig.window.Load(); // not in a child process
     QTemporaryDir elsewhere;
     const QString victim = filePath(elsewhere.path(), QStringLiteral("victim"));
     writeFile(victim, "precious");
@@ -401,20 +392,20 @@ void TestScoreFiles::interruptedSaveLeavesOneWholeTable()
         QVERIFY(QFile::link(victim, filePath(dir.path(), QStringLiteral(".score1.dat.new"))));
         writeFile(filePath(dir.path(), QStringLiteral(".name2.dat.4242.new")), "left by an older game");
         int steps = 0;
-        const platform::WriteFault fault = [&](platform::SaveStep step, const QString &) {
-            if (noLinks && step == platform::SaveStep::Link)
+        const storage::WriteFault fault = [&](storage::SaveStep step, const QString &) {
+            if (noLinks && step == storage::SaveStep::Link)
                 return true;
             if (steps++ != stopAt)
                 return false;
             if (killed)
-                ::_exit(step >= platform::SaveStep::Rename ? 11 : 10);
+                ::_exit(step >= storage::SaveStep::Rename ? 11 : 10);
             return true;
         };
         bool saved = false;
         if (killed) {
             const pid_t child = ::fork();
             if (child == 0)
-                ::_exit(scores::saveTable(newTable, rig.window.boxes, dir.path(), fault) ? 1 : 2);
+                ::_exit(scores::saveTable(newTable, rig.files.boxes(), dir.path(), fault) ? 1 : 2);
             int status = 0;
             QCOMPARE(::waitpid(child, &status, 0), child);
             QVERIFY(WIFEXITED(status));
@@ -422,7 +413,7 @@ void TestScoreFiles::interruptedSaveLeavesOneWholeTable()
             saved = WEXITSTATUS(status) == 1 || WEXITSTATUS(status) == 11;
             stopped = WEXITSTATUS(status) >= 10;
         } else {
-            saved = scores::saveTable(newTable, rig.window.boxes, dir.path(), fault);
+            saved = scores::saveTable(newTable, rig.files.boxes(), dir.path(), fault);
             stopped = steps > stopAt;
         }
         const QByteArray where = "stopped before step " + QByteArray::number(stopAt);
@@ -430,10 +421,11 @@ void TestScoreFiles::interruptedSaveLeavesOneWholeTable()
         QVERIFY2(stopped || saved, where);
 
         scores::HighScoreTable loaded;
-        QVERIFY2(scores::loadTable(loaded, rig.window.boxes, dir.path()), where);
+        QVERIFY2(scores::loadTable(loaded, rig.files.boxes(), dir.path()), where);
         QVERIFY2(loaded.entries() == (saved ? newTable.entries() : firstEntries()), where);
-        QVERIFY2(scores::saveTable(tableWith(7000, QStringLiteral("Next")), rig.window.boxes, dir.path()), where);
-        QVERIFY2(folderEntries(dir.path()) == tenFilesAndLock(), where + ": " + folderEntries(dir.path()).join(' ').toUtf8());
+        QVERIFY2(scores::saveTable(tableWith(7000, QStringLiteral("Next")), rig.files.boxes(), dir.path()), where);
+        QVERIFY2(folderEntries(dir.path()) == tenFilesAndLock(),
+                 where + ": " + folderEntries(dir.path()).join(' ').toUtf8());
         QCOMPARE(readBytes(victim), QByteArray("precious"));
         if (symlinks) {
             QVERIFY2(QFileInfo(filePath(dir.path(), QStringLiteral("name4.dat"))).isSymLink(), where);
@@ -449,17 +441,16 @@ void TestScoreFiles::secondCopyNeverSeesHalfASave()
     QTemporaryDir dir;
     writeTable(dir.path(), firstScores, firstNames);
     Rig rig;
-    rig.window.Load();
     scores::HighScoreTable stale;
-    QVERIFY(scores::loadTable(stale, rig.window.boxes, dir.path()));
+    QVERIFY(scores::loadTable(stale, rig.files.boxes(), dir.path()));
     int ready[2];
     QCOMPARE(::pipe(ready), 0);
 
     const pid_t child = ::fork();
     if (child == 0) {
         // Tells the other copy when its renames begin, and takes its time.
-        const platform::WriteFault slow = [&](platform::SaveStep step, const QString &) {
-            if (step == platform::SaveStep::Rename) {
+        const storage::WriteFault slow = [&](storage::SaveStep step, const QString &) {
+            if (step == storage::SaveStep::Rename) {
                 if (ready[1] >= 0 && ::write(ready[1], "r", 1) == 1)
                     ready[1] = -1;
                 ::usleep(30000);
@@ -467,15 +458,15 @@ void TestScoreFiles::secondCopyNeverSeesHalfASave()
             return false;
         };
         scores::HighScoreTable table = stale;
-        ::_exit(scores::saveEntry(table, rig.window.boxes, dir.path(), 9000, QStringLiteral("Kid"), slow) ? 0 : 1);
+        ::_exit(scores::saveEntry(table, rig.files.boxes(), dir.path(), 9000, QStringLiteral("Kid"), slow) ? 0 : 1);
     }
     char byte = 0;
     QCOMPARE(::read(ready[0], &byte, 1), 1);
 
     scores::HighScoreTable during;
-    QVERIFY(scores::loadTable(during, rig.window.boxes, dir.path()));
+    QVERIFY(scores::loadTable(during, rig.files.boxes(), dir.path()));
     QCOMPARE(during.entries(), tableWith(9000, QStringLiteral("Kid")).entries());
-    QVERIFY(scores::saveEntry(stale, rig.window.boxes, dir.path(), 8000, QStringLiteral("Mum")));
+    QVERIFY(scores::saveEntry(stale, rig.files.boxes(), dir.path(), 8000, QStringLiteral("Mum")));
     int status = 0;
     QCOMPARE(::waitpid(child, &status, 0), child);
     QCOMPARE(status, 0);
@@ -483,13 +474,13 @@ void TestScoreFiles::secondCopyNeverSeesHalfASave()
     scores::HighScoreTable both = tableWith(9000, QStringLiteral("Kid"));
     both.insert(2, 8000, QStringLiteral("Mum"));
     scores::HighScoreTable loaded;
-    QVERIFY(scores::loadTable(loaded, rig.window.boxes, dir.path()));
+    QVERIFY(scores::loadTable(loaded, rig.files.boxes(), dir.path()));
     QCOMPARE(loaded.entries(), both.entries());
     QCOMPARE(stale.entries(), both.entries());
     // A score the fresher table no longer lets in is not entered.
     scores::HighScoreTable older;
     older.replaceAll(firstEntries());
-    QVERIFY(!scores::saveEntry(older, rig.window.boxes, dir.path(), 1500, QStringLiteral("Late")));
+    QVERIFY(!scores::saveEntry(older, rig.files.boxes(), dir.path(), 1500, QStringLiteral("Late")));
     QCOMPARE(older.entries(), both.entries());
     ::close(ready[0]);
     ::close(ready[1]);
@@ -500,7 +491,7 @@ void TestScoreFiles::secondCopyNeverSeesHalfASave()
     // Taken as another process takes it: this one's own lock would be shared.
     const int stuck = ::open(QFile::encodeName(filePath(dir.path(), QStringLiteral(".lock"))).constData(), O_RDWR);
     QCOMPARE(::flock(stuck, LOCK_EX | LOCK_NB), 0);
-    QVERIFY(scores::saveEntry(older, rig.window.boxes, dir.path(), 9500, QStringLiteral("Max")));
+    QVERIFY(scores::saveEntry(older, rig.files.boxes(), dir.path(), 9500, QStringLiteral("Max")));
     QCOMPARE(older.entry(1), (scores::Entry{9500, QStringLiteral("Max")}));
     QCOMPARE(readBytes(scores::scoreFilePath(dir.path(), 1)), before);
     ::close(stuck);
@@ -511,7 +502,7 @@ void TestScoreFiles::unreadableSetIsKeptAside_data()
     QTest::addColumn<QString>("fileName");
     QTest::addColumn<QByteArray>("contents"); // null: the file is removed
 
-    QTest::newRow("name3.dat cut short") << "name3.dat" << platform::rtf::write("Cy").left(9);
+    QTest::newRow("name3.dat cut short") << "name3.dat" << storage::rtf::write("Cy").left(9);
     QTest::newRow("score2.dat missing") << "score2.dat" << QByteArray();
 }
 
@@ -534,7 +525,7 @@ void TestScoreFiles::unreadableSetIsKeptAside()
     Rig rig;
     scores::HighScoreTable table;
 
-    QVERIFY(scores::saveEntry(table, rig.window.boxes, dir.path(), 9000, QStringLiteral("Zed")));
+    QVERIFY(scores::saveEntry(table, rig.files.boxes(), dir.path(), 9000, QStringLiteral("Zed")));
 
     const QStringList aside = QDir(dir.path()).entryList({QStringLiteral("unreadable-*")}, QDir::Dirs);
     QCOMPARE(aside.size(), 1);
@@ -543,7 +534,7 @@ void TestScoreFiles::unreadableSetIsKeptAside()
     for (auto it = before.cbegin(); it != before.cend(); ++it)
         QCOMPARE(readBytes(filePath(keptIn, it.key())), it.value());
     scores::HighScoreTable loaded;
-    QVERIFY(scores::loadTable(loaded, rig.window.boxes, dir.path()));
+    QVERIFY(scores::loadTable(loaded, rig.files.boxes(), dir.path()));
     QCOMPARE(loaded.entry(1), (scores::Entry{9000, QStringLiteral("Zed")}));
 }
 

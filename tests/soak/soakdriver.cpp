@@ -5,8 +5,8 @@
 #include "game/lanes.h"
 #include "platform/dialogs.h"
 #include "platform/keys.h"
-#include "platform/rtf.h"
 #include "scores/scorefiles.h"
+#include "storage/rtf.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -28,7 +28,7 @@ std::optional<scores::Entries> entriesOnDisk(const QString &folder)
             QFile file(isScore ? scores::scoreFilePath(folder, rank) : scores::nameFilePath(folder, rank));
             if (!file.open(QIODevice::ReadOnly))
                 return std::nullopt;
-            const std::optional<QString> text = platform::rtf::read(file.readAll());
+            const std::optional<QString> text = storage::rtf::read(file.readAll());
             if (!text)
                 return std::nullopt;
             scores::Entry &entry = entries[std::size_t(rank - 1)];
@@ -45,7 +45,7 @@ std::optional<scores::Entries> entriesOnDisk(const QString &folder)
 
 // Vehicle i + 1 follows vehicle i one re-entry offset behind, up to whole
 // turns of the lane's cycle.
-bool spacingKept(const QuillwayGame &game, const Lane &lane)
+bool spacingKept(const game::QuillwayGame &game, const game::Lane &lane)
 {
     const double cycle = double(lane.count) * lane.reentryOffset;
     for (int i = 0; i < lane.count; ++i) {
@@ -60,14 +60,17 @@ bool spacingKept(const QuillwayGame &game, const Lane &lane)
 // Whether a step up lands where no vehicle is, nor will be for a good while
 // (longer than the player waits before the next step): what a careful player
 // looks for before moving.
-bool clearAbove(const QuillwayGame &game)
+bool clearAbove(const game::QuillwayGame &game)
 {
     const float top = game.Hog.Top() - 1080;
     const float left = game.Hog.Left();
     const float right = left + 735;
     constexpr float waitSeconds = 1.5;
-    const std::array<std::pair<const Lane *, const platform::Timer *>, 4> lanes{
-        {{&redCars, &game.Timer1}, {&orangeCars, &game.Timer2}, {&lorries, &game.Timer3}, {&blueCars, &game.Timer4}}};
+    const std::array<std::pair<const game::Lane *, const platform::Timer *>, 4> lanes{
+        {{&game::redCars, &game.Timer1},
+         {&game::orangeCars, &game.Timer2},
+         {&game::lorries, &game.Timer3},
+         {&game::blueCars, &game.Timer4}}};
     for (const auto &[lane, timer] : lanes) {
         if (top < lane->bandFirst || top > lane->bandLast)
             continue;
@@ -95,8 +98,8 @@ SoakDriver::SoakDriver(quint32 seed)
         QFile name(scores::nameFilePath(m_folder.path(), rank));
         if (!score.open(QIODevice::WriteOnly) || !name.open(QIODevice::WriteOnly))
             qFatal("cannot write the starting table");
-        score.write(platform::rtf::write(scores::scoreText(qint32(-1000 * rank))));
-        name.write(platform::rtf::write(QStringLiteral("Seeded %1").arg(rank)));
+        score.write(storage::rtf::write(scores::scoreText(qint32(-1000 * rank))));
+        name.write(storage::rtf::write(QStringLiteral("Seeded %1").arg(rank)));
     }
     m_app.setExitHandler([](int status) { throw platform::ProgramEnded{status}; });
     m_program.start();
@@ -131,7 +134,7 @@ std::array<bool, 3> SoakDriver::windowsShown() const
 
 void SoakDriver::act()
 {
-    QuillwayGame &game = m_program.game;
+    game::QuillwayGame &game = m_program.game;
     const bool inGame = game.isLoaded() && game.isVisible();
     const bool inRules = m_program.rules.isLoaded() && m_program.rules.isVisible();
     if (inRules) {
@@ -165,7 +168,7 @@ void SoakDriver::act()
 
 void SoakDriver::step()
 {
-    QuillwayGame &game = m_program.game;
+    game::QuillwayGame &game = m_program.game;
     // Game over comes with the last tick of the last life's death sequence:
     // have its boxes' answers ready.
     if (game.isLoaded() && game.Lives == 1 && game.DeathTicks == deathTicks - 1 && game.Timer6.Enabled()
@@ -181,7 +184,7 @@ void SoakDriver::pressKey()
     // In a careful game the player steps up only into a clear lane, and so
     // scores well enough to reach the high-score table and the top levels;
     // else any key at all.
-    QuillwayGame &game = m_program.game;
+    game::QuillwayGame &game = m_program.game;
     if (m_careful) {
         if (game.Timer6.Enabled() || !clearAbove(game))
             return step();
@@ -207,7 +210,7 @@ void SoakDriver::pressKey()
 void SoakDriver::leaveGame()
 {
     ++m_counts.leaves;
-    QuillwayGame &game = m_program.game;
+    game::QuillwayGame &game = m_program.game;
     const int answer = roll(2) == 0 ? platform::vbYes : platform::vbNo;
     if (game.Timer6.Enabled() && game.Lives == 1 && roll(2) == 0) {
         // The question stays open for a second: the death sequence ends
@@ -223,7 +226,7 @@ void SoakDriver::leaveGame()
 void SoakDriver::answerGameOver()
 {
     ++m_counts.gameOvers;
-    QuillwayGame &game = m_program.game;
+    game::QuillwayGame &game = m_program.game;
     if (game.HighScores.qualifies(game.Score)) {
         ++m_counts.highScores;
         const int r = roll(6);
@@ -242,7 +245,7 @@ QString SoakDriver::broken()
 {
     if (m_boxes.unexpected() > 0)
         return QStringLiteral("a box nobody expected: %1").arg(m_boxes.shown().constLast().title);
-    QuillwayGame &game = m_program.game;
+    game::QuillwayGame &game = m_program.game;
     if (game.isLoaded()) {
         if (game.Lives < 1 || game.Lives > 3)
             return QStringLiteral("Lives %1").arg(game.Lives);
@@ -255,7 +258,7 @@ QString SoakDriver::broken()
         if (top < 120 || top > 5520 || std::fmod(5520 - top, 1080) != 0 || left < 60 || left > 6960
             || std::fmod(left - 60, 300) != 0)
             return QStringLiteral("hedgehog at %1, %2").arg(left).arg(top);
-        for (const Lane *lane : {&redCars, &orangeCars, &lorries, &blueCars}) {
+        for (const game::Lane *lane : {&game::redCars, &game::orangeCars, &game::lorries, &game::blueCars}) {
             if (!spacingKept(game, *lane))
                 return QStringLiteral("a lane's spacing changed");
         }

@@ -4,8 +4,8 @@
 
 #include "front/program.h"
 #include "platform/app.h"
-#include "platform/manualclock.h"
-#include "platform/scripteddialogs.h"
+#include "platform/testing/manualclock.h"
+#include "platform/testing/scripteddialogs.h"
 
 #include <QString>
 #include <QTemporaryDir>
@@ -39,7 +39,7 @@ public:
     // Whether Qt delivers the windows' own events (repaints, the focus) as
     // play goes on; on by default. Off measures the game alone.
     void setWindowEvents(bool on) { m_windowEvents = on; }
-    platform::ManualClock &clock() { return m_clock; }
+    platform::testing::ManualClock &clock() { return m_clock; }
 
 private:
     std::array<bool, 3> windowsShown() const;
@@ -53,8 +53,8 @@ private:
     int roll(int below) { return std::uniform_int_distribution<int>(0, below - 1)(m_random); }
 
     QTemporaryDir m_folder;
-    platform::ManualClock m_clock;
-    platform::ScriptedDialogs m_boxes{&m_clock};
+    platform::testing::ManualClock m_clock;
+    platform::testing::ScriptedDialogs m_boxes{&m_clock};
     platform::App m_app{m_clock, m_boxes};
     front::Program m_program{m_app, m_folder.path()};
     std::mt19937 m_random;

@@ -32,7 +32,8 @@ void TestSoak::dayOfPlay()
     QVERIFY2(broken.isEmpty(), qPrintable(broken));
     // A soak that never reached game over or a high score proves little.
     const SoakDriver::Counts &counts = soak.counts();
-    qInfo("ticks %lld keys %lld new games %lld leaves %lld game overs %lld high scores %lld", counts.ticks, counts.keys, counts.newGames, counts.leaves, counts.gameOvers, counts.highScores);
+    qInfo("ticks %lld keys %lld new games %lld leaves %lld game overs %lld high scores %lld", counts.ticks, counts.keys,
+          counts.newGames, counts.leaves, counts.gameOvers, counts.highScores);
     QVERIFY(counts.gameOvers > 100);
     QVERIFY(counts.highScores > 10);
     QVERIFY(counts.leaves > 100);

@@ -4,7 +4,12 @@
 
 namespace draw {
 
-Mask::Mask(int width, int height) : w(width), h(height), bits(width * height, '\0') {}
+Mask::Mask(int width, int height)
+    : w(width)
+    , h(height)
+    , bits(width * height, '\0')
+{
+}
 
 bool Mask::at(int x, int y) const
 {
@@ -69,8 +74,7 @@ bool inEllipse(double x, double y, double cx, double cy, double rx, double ry)
     return dx * dx + dy * dy <= 1.0;
 }
 
-bool inRoundedRect(double x, double y, double left, double top, double right, double bottom,
-                   double radius)
+bool inRoundedRect(double x, double y, double left, double top, double right, double bottom, double radius)
 {
     if (x < left || x > right || y < top || y > bottom)
         return false;
@@ -103,7 +107,10 @@ void fill(QImage &image, const Mask &mask, QRgb colour)
 }
 
 Canvas::Canvas(int width, int height, QRgb background, int scale)
-    : w(width), h(height), k(scale), picture(width * scale, height * scale, QImage::Format_RGB32)
+    : w(width)
+    , h(height)
+    , k(scale)
+    , picture(width * scale, height * scale, QImage::Format_RGB32)
 {
     picture.fill(background);
 }

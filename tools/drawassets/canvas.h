@@ -30,7 +30,8 @@ inline constexpr QRgb fieldGrey = qRgb(128, 128, 128); // game window
 inline constexpr QRgb faceGrey = qRgb(192, 192, 192);  // menu and rules
 
 // A set of pixels: which pixels of a picture belong to one shape.
-class Mask {
+class Mask
+{
 public:
     Mask(int width, int height);
 
@@ -55,8 +56,7 @@ private:
 
 // Shape tests on pixel centres.
 bool inEllipse(double x, double y, double cx, double cy, double rx, double ry);
-bool inRoundedRect(double x, double y, double left, double top, double right, double bottom,
-                   double radius);
+bool inRoundedRect(double x, double y, double left, double top, double right, double bottom, double radius);
 // Inside the polygon given as x0, y0, x1, y1, ... (even-odd rule).
 bool inPolygon(double x, double y, const std::vector<double> &points);
 
@@ -68,7 +68,8 @@ void fill(QImage &image, const Mask &mask, QRgb colour);
 // same drawing comes out two or three times as fine rather than enlarged:
 // shapes are sampled at the centres of the image's pixels, and outlines and
 // rectangles cover whole picture pixels.
-class Canvas {
+class Canvas
+{
 public:
     Canvas(int width, int height, QRgb background, int scale);
 

@@ -65,8 +65,7 @@ QImage contactSheet()
             height += e.shown.height() + 2 * (big + margin) + 2 * margin;
             continue;
         }
-        width = std::max(width, captionWidth + e.shown.width() + 4 * margin
-                                    + 2 * e.picture.width() * enlarge + margin);
+        width = std::max(width, captionWidth + e.shown.width() + 4 * margin + 2 * e.picture.width() * enlarge + margin);
         height += std::max(e.shown.height(), big) + 2 * margin;
     }
 
@@ -78,8 +77,8 @@ QImage contactSheet()
         const QImage shown = e.picture.scaled(e.shown, Qt::IgnoreAspectRatio, Qt::FastTransformation);
         const QImage big = enlarged(e.picture, enlarge);
         const QImage sharp = enlarged(e.sharp, enlarge / 2);
-        const int rowHeight = isBar(e) ? shown.height() + 2 * (big.height() + margin)
-                                       : std::max(shown.height(), big.height());
+        const int rowHeight
+            = isBar(e) ? shown.height() + 2 * (big.height() + margin) : std::max(shown.height(), big.height());
         p.fillRect(0, y - margin / 2, width, rowHeight + margin, e.window);
         p.setPen(Qt::black);
         p.drawText(QRect(margin, y, captionWidth - margin, 40), Qt::AlignLeft | Qt::TextWordWrap,

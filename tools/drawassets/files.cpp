@@ -32,8 +32,7 @@ int rowBytes(int width, int bitsPerPixel)
     return (width * bitsPerPixel + 31) / 32 * 4;
 }
 
-void putInfoHeader(QByteArray &out, int width, int height, int bitsPerPixel, int imageBytes,
-                   int colours)
+void putInfoHeader(QByteArray &out, int width, int height, int bitsPerPixel, int imageBytes, int colours)
 {
     put32(out, infoHeaderSize);
     put32(out, width);

@@ -25,27 +25,25 @@ bool inBack(double x, double y)
 }
 
 const SpineCoat coat = {
-    darkBrown, 33, 16, 2.6, 5, 2, 7,
-    {{golden, white, 5}, {golden, golden, 3}, {darkBrown, golden, 2}, {black, black, 3},
-     {white, white, 1}},
+    darkBrown, 33,
+    16,        2.6,
+    5,         2,
+    7,         {{golden, white, 5}, {golden, golden, 3}, {darkBrown, golden, 2}, {black, black, 3}, {white, white, 1}},
 };
 
 // Draws the hedgehog, head up, with its top-left corner at (left, top).
 // Red specks among the spines when it has been run over.
 void drawHogFromAbove(Canvas &c, int left, int top, bool squashed)
 {
-    auto local = [&](auto inside) {
-        return c.mask([=](double x, double y) { return inside(x - left, y - top); });
-    };
+    auto local = [&](auto inside) { return c.mask([=](double x, double y) { return inside(x - left, y - top); }); };
 
     // Legs and head first: the coat covers their inner ends.
     const Mask legs = local([](double x, double y) {
-        return inEllipse(x, y, 12, 29, 5, 3.5) || inEllipse(x, y, 54, 29, 5, 3.5)
-            || inEllipse(x, y, 13, 65, 5, 3.5) || inEllipse(x, y, 53, 65, 5, 3.5);
+        return inEllipse(x, y, 12, 29, 5, 3.5) || inEllipse(x, y, 54, 29, 5, 3.5) || inEllipse(x, y, 13, 65, 5, 3.5)
+            || inEllipse(x, y, 53, 65, 5, 3.5);
     });
     c.fillOutlined(legs, skin, darkBrown);
-    for (const auto &[x, y] : {std::pair{7, 27}, {7, 29}, {59, 27}, {59, 29}, {8, 65}, {8, 67},
-                               {58, 65}, {58, 67}})
+    for (const auto &[x, y] : {std::pair{7, 27}, {7, 29}, {59, 27}, {59, 29}, {8, 65}, {8, 67}, {58, 65}, {58, 67}})
         c.setPixel(left + x, top + y, black); // claws
 
     const Mask head = local([](double x, double y) {
@@ -72,7 +70,7 @@ void drawHogFromAbove(Canvas &c, int left, int top, bool squashed)
                     c.image().setPixel(x, y, red);
 
     c.fill(local([](double x, double y) { return inEllipse(x, y, 33, 4.5, 2.6, 2.4); }),
-           black); // nose
+           black);                                // nose
     c.fillRect(left + 29, top + 13, 2, 2, black); // eyes
     c.fillRect(left + 35, top + 13, 2, 2, black);
 }
@@ -98,8 +96,7 @@ QImage hogDead(int scale)
     const Mask splash = c.mask([=](double x, double y) {
         const double a = std::atan2(y - cy, x - cx);
         const double r = std::hypot((x - cx) / 1.0, (y - cy) / 1.08);
-        double edge = 38 + 3.0 * std::sin(3 * a + 0.7) + 2.0 * std::sin(5 * a + 2.1)
-                    + 1.5 * std::sin(11 * a + 0.3);
+        double edge = 38 + 3.0 * std::sin(3 * a + 0.7) + 2.0 * std::sin(5 * a + 2.1) + 1.5 * std::sin(11 * a + 0.3);
         const double tongue = std::pow(std::max(0.0, std::cos(7 * a + 1.3)), 24);
         edge += 6 * tongue;
         return r <= std::min(edge, 45.0);
@@ -112,8 +109,7 @@ QImage hogDead(int scale)
         const double dy = cy + r * 1.08 * std::sin(a);
         const double size = 1.0 + (hash(i, 3, 3) % 3) * 0.6;
         const Mask drop = c.mask([=](double x, double y) {
-            return inEllipse(x, y, dx, dy, size, size) && x > 1 && y > 1 && x < width - 1
-                && y < height - 1;
+            return inEllipse(x, y, dx, dy, size, size) && x > 1 && y > 1 && x < width - 1 && y < height - 1;
         });
         c.fill(drop, red);
     }

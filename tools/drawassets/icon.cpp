@@ -41,22 +41,10 @@ QRgb iconColour(double x, double y, double s)
 // At 16 px the sampled arrow heads lose their points, so that size is drawn
 // by hand: K kerb, - road, W arrow, Y centre line.
 constexpr const char *small[16] = {
-    "KKKKKKKKKKKKKKKK",
-    "----W-----------",
-    "---WW-----------",
-    "--WWWWWWWWWWWW--",
-    "--WWWWWWWWWWWW--",
-    "---WW-----------",
-    "----W-----------",
-    "-YY--YY--YY--YY-",
-    "-YY--YY--YY--YY-",
-    "-----------W----",
-    "-----------WW---",
-    "--WWWWWWWWWWWW--",
-    "--WWWWWWWWWWWW--",
-    "-----------WW---",
-    "-----------W----",
-    "KKKKKKKKKKKKKKKK",
+    "KKKKKKKKKKKKKKKK", "----W-----------", "---WW-----------", "--WWWWWWWWWWWW--",
+    "--WWWWWWWWWWWW--", "---WW-----------", "----W-----------", "-YY--YY--YY--YY-",
+    "-YY--YY--YY--YY-", "-----------W----", "-----------WW---", "--WWWWWWWWWWWW--",
+    "--WWWWWWWWWWWW--", "-----------WW---", "-----------W----", "KKKKKKKKKKKKKKKK",
 };
 
 // The icon at size x size pixels, each the average of samples x samples

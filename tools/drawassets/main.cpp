@@ -54,8 +54,7 @@ int main(int argc, char *argv[])
     bool ok = true;
     for (int scale : {1, 2, 3}) {
         for (const Picture &picture : pictureList)
-            ok &= save(dir + "/pictures/" + picture.name + variant(scale) + ".bmp",
-                       files::bmp(picture.draw(scale)));
+            ok &= save(dir + "/pictures/" + picture.name + variant(scale) + ".bmp", files::bmp(picture.draw(scale)));
         const QImage large = scale == 1 ? pictures::icon(32) : pictures::paletteIcon(32 * scale);
         const QImage small = scale == 1 ? pictures::icon(16) : pictures::paletteIcon(16 * scale);
         ok &= save(dir + "/icons/quillway" + variant(scale) + ".ico",

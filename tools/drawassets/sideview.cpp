@@ -26,10 +26,8 @@ constexpr QRgb spineDeep = qRgb(80, 40, 0);
 
 void wheel(Canvas &c, double cx, double cy)
 {
-    c.fill(c.mask([=](double x, double y) { return inEllipse(x, y, cx, cy, 8, 8); }),
-         black);
-    c.fillOutlined(c.mask([=](double x, double y) { return inEllipse(x, y, cx, cy, 4, 4); }),
-                 hub, hubDark);
+    c.fill(c.mask([=](double x, double y) { return inEllipse(x, y, cx, cy, 8, 8); }), black);
+    c.fillOutlined(c.mask([=](double x, double y) { return inEllipse(x, y, cx, cy, 4, 4); }), hub, hubDark);
     c.fillRect(int(cx) - 1, int(cy) - 1, 2, 2, hubDark);
 }
 
@@ -51,31 +49,31 @@ QImage sideCar(int scale)
     c.fillRect(10, 36, 3, 2, hubDark); // exhaust pipe
 
     // Seat back and driver sit behind the body's side.
-    c.fillOutlined(c.mask([](double x, double y) {
-        return inRoundedRect(x, y, 30, 16, 36, 30, 2);
-    }), seat, black);
+    c.fillOutlined(c.mask([](double x, double y) { return inRoundedRect(x, y, 30, 16, 36, 30, 2); }), seat, black);
     c.fillOutlined(c.mask([](double x, double y) {
         return inPolygon(x, y, {35, 28, 39, 17, 45, 15, 50, 19, 48, 28});
-    }), shirt, black);
-    c.fillOutlined(c.mask([](double x, double y) { return inEllipse(x, y, 47.5, 12.5, 4.2, 4.2); }),
-                   face, black);
+    }),
+                   shirt, black);
+    c.fillOutlined(c.mask([](double x, double y) { return inEllipse(x, y, 47.5, 12.5, 4.2, 4.2); }), face, black);
     c.setPixel(49, 13, black); // the driver's eye
     c.fillOutlined(c.mask([](double x, double y) {
-        return (inEllipse(x, y, 47, 10.5, 4.8, 4) && y < 11.5)
-            || inPolygon(x, y, {48, 9, 55, 10, 55, 12, 48, 12});
-    }), red, black); // cap with its peak forward
+        return (inEllipse(x, y, 47, 10.5, 4.8, 4) && y < 11.5) || inPolygon(x, y, {48, 9, 55, 10, 55, 12, 48, 12});
+    }),
+                   red, black); // cap with its peak forward
     c.fillOutlined(c.mask([](double x, double y) {
         return inPolygon(x, y, {45, 18, 47, 17, 56, 22, 55, 24});
-    }), shirt, black); // arm reaching for the wheel
+    }),
+                   shirt, black);    // arm reaching for the wheel
     c.fillRect(55, 18, 2, 7, black); // steering wheel
     c.fillOutlined(c.mask([](double x, double y) {
         return inPolygon(x, y, {58, 25, 61, 14, 63, 14, 61, 25});
-    }), glass, hubDark); // windscreen
+    }),
+                   glass, hubDark); // windscreen
 
     // Body with the cockpit cut out of its top and room for the wheels.
     Mask body = c.mask([](double x, double y) {
-        return inPolygon(x, y, {13, 39, 12, 30, 14, 25, 30, 24, 31, 27, 56, 27, 58, 24, 84, 25,
-                                92, 28, 95, 32, 94, 38, 91, 40, 13, 40});
+        return inPolygon(x, y, {13, 39, 12, 30, 14, 25, 30, 24, 31, 27, 56, 27, 58,
+                                24, 84, 25, 92, 28, 95, 32, 94, 38, 91, 40, 13, 40});
     });
     body -= c.mask([=](double x, double y) {
         return inEllipse(x, y, rearX, axleY, 10, 10) || inEllipse(x, y, frontX, axleY, 10, 10);
@@ -86,7 +84,7 @@ QImage sideCar(int scale)
     for (int x = 60; x < 84; ++x)
         c.setPixel(x, 26, paintLight);
     c.fillRect(38, 31, 10, 1, paintDark); // door line
-    c.fillRect(92, 29, 2, 2, yellow);      // headlamp
+    c.fillRect(92, 29, 2, 2, yellow);     // headlamp
     wheel(c, rearX, axleY);
     wheel(c, frontX, axleY);
     return c.image();
@@ -104,9 +102,7 @@ QImage sideHog(int scale)
     });
     c.fillOutlined(feet, paleYellow, spineBrown);
 
-    const Mask belly = c.mask([](double x, double y) {
-        return inEllipse(x, y, 27, 37, 22, 6);
-    });
+    const Mask belly = c.mask([](double x, double y) { return inEllipse(x, y, 27, 37, 22, 6); });
     c.fillOutlined(belly, paleYellow, spineBrown);
 
     const Mask head = c.mask([](double x, double y) {
@@ -115,21 +111,20 @@ QImage sideHog(int scale)
     c.fillOutlined(head, paleYellow, spineBrown);
 
     // The spiny back: a dome whose spines point up and back.
-    const Mask back = c.mask([](double x, double y) {
-        return y < 37.5 && inEllipse(x, y, 25, 38, 21, 22);
-    });
+    const Mask back = c.mask([](double x, double y) { return y < 37.5 && inEllipse(x, y, 25, 38, 21, 22); });
     const SpineCoat coat = {
-        spineBrown, 43, 46, 2.4, 6, 2, 5,
-        {{golden, golden, 4}, {spineBrown, golden, 3}, {spineDeep, spineBrown, 3},
-         {golden, paleYellow, 1}},
+        spineBrown, 43,
+        46,         2.4,
+        6,          2,
+        5,          {{golden, golden, 4}, {spineBrown, golden, 3}, {spineDeep, spineBrown, 3}, {golden, paleYellow, 1}},
     };
     paintSpines(c, back, coat);
 
-    c.fillOutlined(c.mask([](double x, double y) { return inEllipse(x, y, 43.5, 27, 2.5, 2.5); }),
-                   paleYellow, spineBrown); // ear
+    c.fillOutlined(c.mask([](double x, double y) { return inEllipse(x, y, 43.5, 27, 2.5, 2.5); }), paleYellow,
+                   spineBrown);      // ear
     c.fillRect(48, 29, 2, 2, black); // eye
     c.fill(c.mask([](double x, double y) { return inEllipse(x, y, 59, 33.5, 2, 2); }),
-         black); // nose
+           black); // nose
     return c.image();
 }
 

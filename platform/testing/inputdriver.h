@@ -6,13 +6,15 @@
 #include <QtGlobal>
 
 namespace platform {
-
 class Form;
 class Label;
+} // namespace platform
+
+namespace platform::testing {
 
 // What a player does to the program, sent through the same Qt events the
-// window system sends, for tests.
-namespace player {
+// window system sends, for tests: a key and click driver, not the player.
+namespace input {
 // Presses and releases a key in the window (Qt key, e.g. Qt::Key_Up), with
 // the native scan code of its place on the keyboard, where it matters.
 void pressKey(Form &form, int qtKey, Qt::KeyboardModifiers modifiers = Qt::NoModifier, quint32 scanCode = 0);
@@ -26,6 +28,6 @@ void close(Form &form);
 void switchTo(Form &form);
 // Moves the focus away from the program (another application).
 void leaveProgram(Form &form);
-} // namespace player
+} // namespace input
 
-} // namespace platform
+} // namespace platform::testing

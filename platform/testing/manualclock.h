@@ -2,9 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "clock.h"
+#include "platform/clock.h"
 
-namespace platform {
+namespace platform::testing {
 
 // Virtual time for tests: nothing happens until the test lets time pass, and
 // then every tick that falls due is delivered one at a time, in time order
@@ -28,4 +28,4 @@ private:
     qint64 m_now = 0;
 };
 
-} // namespace platform
+} // namespace platform::testing

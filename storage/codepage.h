@@ -11,7 +11,7 @@
 #include <memory>
 #include <optional>
 
-namespace platform::codepage {
+namespace storage::codepage {
 
 constexpr int windowsLatin1 = 1252;
 constexpr int utf8 = 65001;
@@ -48,8 +48,7 @@ public:
 
 private:
     // What iconv makes of each byte on its own, asked once per page.
-    struct ByteTable
-    {
+    struct ByteTable {
         std::array<char32_t, 256> character;
         std::array<bool, 256> lead;
         bool complete; // every character is one byte and stands alone
@@ -94,4 +93,4 @@ private:
     bool m_awaitingTrailByte = false;
 };
 
-} // namespace platform::codepage
+} // namespace storage::codepage

@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-namespace platform {
+namespace platform::testing {
 
 void ManualClock::advance(qint64 ms)
 {
@@ -29,4 +29,4 @@ bool ManualClock::step()
     return true;
 }
 
-} // namespace platform
+} // namespace platform::testing

@@ -1,13 +1,13 @@
 // SPDX-FileCopyrightText: 2026 Quillway developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "platform/rtf.h"
+#include "storage/rtf.h"
 
 #include <QRandomGenerator>
 #include <QTest>
 
 #include <algorithm>
 
-using namespace platform;
+using namespace storage;
 
 // The high-score files are RTF: what the game writes must read back exactly,
 // and files from other writers (or a hand editor) must give their plain text
@@ -95,7 +95,7 @@ void TestRtf::roundTrip()
 void TestRtf::randomTextsRoundTrip()
 {
     QRandomGenerator random(1729);
-    const char32_t pools[][2] = {{0x20, 0x7E}, {0x00, 0x1F}, {0x80, 0xFF}, {0x100, 0x52F},
+    const char32_t pools[][2] = {{0x20, 0x7E},     {0x00, 0x1F},     {0x80, 0xFF},      {0x100, 0x52F},
                                  {0x3040, 0x9FFF}, {0xE000, 0xFFFD}, {0x1F300, 0x1FAFF}};
     for (int round = 0; round < 300; ++round) {
         QString text;
@@ -162,13 +162,12 @@ void TestRtf::otherWriters_data()
         "{\\*\\generator Riched20 10.0.19041}\\viewkind4\\uc1 \r\n"
         "\\pard\\sa200\\sl276\\slmult1\\cf1\\f0\\fs22\\lang9 Caf\\'e9 \\'80\\cf0 5\\par\r\n"
         "\\f1\\lang1049\\'cf\\'f0\\'e8\\'e2\\'e5\\'f2\\f0\\lang9\\par\r\n"
-        "}\r\n\0")
-        << QStringLiteral("Café €5\nПривет");
+        "}\r\n\0") << QStringLiteral("Café €5\nПривет");
 
-    QTest::newRow("Visual Basic rich text box") << QByteArrayLiteral(
-        "{\\rtf1\\ansi\\ansicpg1252\\deff0\\deftab720{\\fonttbl{\\f0\\fswiss MS Sans Serif;}"
-        "{\\f1\\froman\\fcharset2 Symbol;}}\r\n{\\colortbl\\red0\\green0\\blue0;}\r\n"
-        "\\deflang1033\\pard\\plain\\f0\\fs17 Anonymous\r\n\\par }")
+    QTest::newRow("Visual Basic rich text box")
+        << QByteArrayLiteral("{\\rtf1\\ansi\\ansicpg1252\\deff0\\deftab720{\\fonttbl{\\f0\\fswiss MS Sans Serif;}"
+                             "{\\f1\\froman\\fcharset2 Symbol;}}\r\n{\\colortbl\\red0\\green0\\blue0;}\r\n"
+                             "\\deflang1033\\pard\\plain\\f0\\fs17 Anonymous\r\n\\par }")
         << QStringLiteral("Anonymous");
 
     QTest::newRow("LibreOffice") << QByteArrayLiteral(
@@ -185,15 +184,15 @@ void TestRtf::otherWriters_data()
         "\\formshade\\paperh16838\\paperw11906\\sectd\\sbknone\\sftnnar\\pgndec"
         "{\\*\\ftnsep\\chftnsep}\\pard\\plain \\s0\\dbch\\af7\\loch\\f3\\fs24\\lang2057{\\rtlch \\ltrch\\loch\n"
         "Z\\u246\\'f6e, \\u8364\\'80 and \\u54620\\'3f\\u44397\\'3f}\n\\par }")
-        << QStringLiteral("Zöe, € and 한국");
+                                 << QStringLiteral("Zöe, € and 한국");
 
-    QTest::newRow("Word with Shift-JIS font") << QByteArrayLiteral(
-        "{\\rtf1\\ansi\\ansicpg932\\uc2\\deff0\\deflang1033\\deflangfe1041"
-        "{\\fonttbl{\\f0\\froman\\fcharset0\\fprq2 Times New Roman;}"
-        "{\\f1\\fnil\\fcharset128\\fprq1 \\'82\\'6c\\'82\\'72 \\'96\\'be\\'92\\'a9;}}"
-        "{\\*\\rsidtbl \\rsid1}{\\*\\latentstyles\\lsdstimax376{\\lsdlockedexcept Normal;}}"
-        "\\pard\\plain \\rtlch\\af0 \\ltrch\\f0 {\\f1\\hich\\af1\\dbch\\af1\\loch\\f1 "
-        "\\u26085\\'93\\'fa\\u26412\\'96\\'7b}{\\f0 Japan}\\par }")
+    QTest::newRow("Word with Shift-JIS font")
+        << QByteArrayLiteral("{\\rtf1\\ansi\\ansicpg932\\uc2\\deff0\\deflang1033\\deflangfe1041"
+                             "{\\fonttbl{\\f0\\froman\\fcharset0\\fprq2 Times New Roman;}"
+                             "{\\f1\\fnil\\fcharset128\\fprq1 \\'82\\'6c\\'82\\'72 \\'96\\'be\\'92\\'a9;}}"
+                             "{\\*\\rsidtbl \\rsid1}{\\*\\latentstyles\\lsdstimax376{\\lsdlockedexcept Normal;}}"
+                             "\\pard\\plain \\rtlch\\af0 \\ltrch\\f0 {\\f1\\hich\\af1\\dbch\\af1\\loch\\f1 "
+                             "\\u26085\\'93\\'fa\\u26412\\'96\\'7b}{\\f0 Japan}\\par }")
         << QStringLiteral("日本Japan");
 }
 
@@ -218,25 +217,29 @@ void TestRtf::reader_data()
         << QStringLiteral("éй");
     QTest::newRow("charset 0 follows ansicpg")
         << QByteArray("{\\rtf1\\ansi\\ansicpg1251{\\fonttbl{\\f0\\fcharset0 A;}}\\f0\\'e9}") << QStringLiteral("й");
-    QTest::newRow("no font table uses ansicpg") << QByteArray("{\\rtf1\\ansi\\ansicpg1253 \\'e1}") << QStringLiteral("α");
+    QTest::newRow("no font table uses ansicpg")
+        << QByteArray("{\\rtf1\\ansi\\ansicpg1253 \\'e1}") << QStringLiteral("α");
     QTest::newRow("cpg wins over charset")
         << QByteArray("{\\rtf1{\\fonttbl{\\f0\\fcharset0\\cpg1253 A;}}\\f0\\'e1}") << QStringLiteral("α");
     QTest::newRow("unknown charset follows ansicpg")
         << QByteArray("{\\rtf1\\ansicpg1251{\\fonttbl{\\f0\\fcharset99 A;}}\\'e9}") << QStringLiteral("й");
     QTest::newRow("font table without inner groups")
         << QByteArray("{\\rtf1{\\fonttbl\\f0\\fcharset0 A;\\f1\\fcharset161 B;}\\f1\\'e1}") << QStringLiteral("α");
-    QTest::newRow("Shift-JIS trail byte 7b") << QByteArray("{\\rtf1{\\fonttbl{\\f0\\fcharset128 M;}}\\'93\\'fa\\'96\\'7b}")
-                                              << QStringLiteral("日本");
+    QTest::newRow("Shift-JIS trail byte 7b")
+        << QByteArray("{\\rtf1{\\fonttbl{\\f0\\fcharset128 M;}}\\'93\\'fa\\'96\\'7b}") << QStringLiteral("日本");
     QTest::newRow("Shift-JIS trail bytes written as characters")
         << QByteArray("{\\rtf1{\\fonttbl{\\f0\\fcharset128 M;}}\\'83\\\\\\'83A\\'83\\}\\'83\\{ x}")
         << QStringLiteral("ソアマボ x");
-    QTest::newRow("GBK") << QByteArray("{\\rtf1{\\fonttbl{\\f0\\fcharset134 S;}}\\'d6\\'d0\\'ce\\'c4}") << QStringLiteral("中文");
-    QTest::newRow("Big5") << QByteArray("{\\rtf1{\\fonttbl{\\f0\\fcharset136 M;}}\\'a4\\'a4\\'a4\\'e5}") << QStringLiteral("中文");
-    QTest::newRow("Korean") << QByteArray("{\\rtf1{\\fonttbl{\\f0\\fcharset129 G;}}\\'c7\\'d1}") << QStringLiteral("한");
+    QTest::newRow("GBK") << QByteArray("{\\rtf1{\\fonttbl{\\f0\\fcharset134 S;}}\\'d6\\'d0\\'ce\\'c4}")
+                         << QStringLiteral("中文");
+    QTest::newRow("Big5") << QByteArray("{\\rtf1{\\fonttbl{\\f0\\fcharset136 M;}}\\'a4\\'a4\\'a4\\'e5}")
+                          << QStringLiteral("中文");
+    QTest::newRow("Korean") << QByteArray("{\\rtf1{\\fonttbl{\\f0\\fcharset129 G;}}\\'c7\\'d1}")
+                            << QStringLiteral("한");
     QTest::newRow("Vietnamese accent joins its letter")
         << QByteArray("{\\rtf1{\\fonttbl{\\f0\\fcharset163 T;}}\\'e2\\'ec}") << QStringLiteral("\u1EA5");
-    QTest::newRow("lead byte without trail") << QByteArray("{\\rtf1{\\fonttbl{\\f0\\fcharset128 M;}}\\'93}")
-                                              << QStringLiteral("\uFFFD");
+    QTest::newRow("lead byte without trail")
+        << QByteArray("{\\rtf1{\\fonttbl{\\f0\\fcharset128 M;}}\\'93}") << QStringLiteral("\uFFFD");
     QTest::newRow("byte Latin-1 lacks") << document("\\'81") << QStringLiteral("\uFFFD");
     QTest::newRow("raw Latin-1 byte") << document("caf\xe9") << QStringLiteral("café");
 
@@ -260,17 +263,17 @@ void TestRtf::reader_data()
     QTest::newRow("escaped braces and backslash") << document("\\{x\\}\\\\") << QStringLiteral("{x}\\");
     QTest::newRow("backslash newline is a paragraph") << document("a\\\nb") << QStringLiteral("a\nb");
     QTest::newRow("control word with parameter and no space") << document("\\fs24x") << QStringLiteral("x");
-    QTest::newRow("named characters")
-        << document("a\\~b\\_c\\-d\\emdash\\endash\\lquote x\\rquote\\ldblquote y\\rdblquote"
-                    "\\bullet\\emspace\\enspace\\tab e\\line f")
-        << QStringLiteral("a\u00A0b\u2011cd—–‘x’“y”•\u2003\u2002\te\nf");
+    QTest::newRow("named characters") << document(
+        "a\\~b\\_c\\-d\\emdash\\endash\\lquote x\\rquote\\ldblquote y\\rdblquote"
+        "\\bullet\\emspace\\enspace\\tab e\\line f")
+                                      << QStringLiteral("a\u00A0b\u2011cd—–‘x’“y”•\u2003\u2002\te\nf");
     QTest::newRow("table cells") << document("\\trowd\\cellx1000\\cellx2000\\intbl a\\cell b\\cell\\row x")
                                  << QStringLiteral("a\tb\t\nx");
 
     // Destinations: only the body's text counts.
-    QTest::newRow("field result kept, instruction skipped")
-        << document("see {\\field{\\*\\fldinst HYPERLINK \"http://x\"}{\\fldrslt link}} {\\field{\\fldinst PAGE}{\\fldrslt 3}}")
-        << QStringLiteral("see link 3");
+    QTest::newRow("field result kept, instruction skipped") << document(
+        "see {\\field{\\*\\fldinst HYPERLINK \"http://x\"}{\\fldrslt link}} {\\field{\\fldinst PAGE}{\\fldrslt 3}}")
+                                                            << QStringLiteral("see link 3");
     QTest::newRow("unknown starred group skipped") << document("a{\\*\\somethingnew b{c}}d") << QStringLiteral("ad");
     QTest::newRow("header and footer skipped")
         << document("{\\header head}{\\footerr foot}body") << QStringLiteral("body");
@@ -328,7 +331,8 @@ void TestRtf::badInput_data()
     tooBig.insert(tooBig.size() - 1, ' ');
     QTest::newRow("one byte too big") << tooBig << false << QString();
 
-    const auto nested = [](int depth) { return "{\\rtf1 " + QByteArray(depth - 1, '{') + "x" + QByteArray(depth, '}'); };
+    const auto nested
+        = [](int depth) { return "{\\rtf1 " + QByteArray(depth - 1, '{') + "x" + QByteArray(depth, '}'); };
     QTest::newRow("nesting at the limit") << nested(256) << true << QStringLiteral("x");
     QTest::newRow("nesting too deep") << nested(257) << false << QString();
     QTest::newRow("very deep nesting") << nested(100000) << false << QString();
@@ -347,8 +351,10 @@ void TestRtf::badInput_data()
     QTest::newRow("bin count past the end") << QByteArray("{\\rtf1 a\\bin99999999999 xyz}") << false << QString();
     QTest::newRow("negative bin count") << QByteArray("{\\rtf1 a\\bin-5 b}") << true << QStringLiteral("ab");
     QTest::newRow("huge uc") << QByteArray("{\\rtf1 {\\uc99999999999\\u1078 abc}d}") << true << QStringLiteral("жd");
-    QTest::newRow("negative uc skips nothing") << QByteArray("{\\rtf1 {\\uc-5\\u1078 abc}d}") << true << QStringLiteral("жabcd");
-    QTest::newRow("huge font number") << QByteArray("{\\rtf1 \\f-99999999999999999999 a}") << true << QStringLiteral("a");
+    QTest::newRow("negative uc skips nothing")
+        << QByteArray("{\\rtf1 {\\uc-5\\u1078 abc}d}") << true << QStringLiteral("жabcd");
+    QTest::newRow("huge font number") << QByteArray("{\\rtf1 \\f-99999999999999999999 a}") << true
+                                      << QStringLiteral("a");
     QTest::newRow("hex without digits") << QByteArray("{\\rtf1 \\'zz}") << true << QStringLiteral("zz");
     QTest::newRow("control bytes dropped")
         << QByteArrayLiteral("{\\rtf1 \x01\x02\xff\0}") << true << QStringLiteral("ÿ");
@@ -374,8 +380,8 @@ void TestRtf::mutatedDocumentsAreSafe()
         document("{\\fonttbl{\\f1\\fcharset128 M;}}\\f1\\uc2\\u26085\\'93\\'fa{\\pict\\bin4 abcd}\\par"),
         document("{\\upr{a}{\\*\\ud{b}}}{\\field{\\*\\fldinst X}{\\fldrslt y}}\\u-10179?\\u-8704?\\par\\par"),
     };
-    const QByteArray pieces[] = {"{", "}", "\\", "\\'", "\\u", "\\uc", "\\bin", "\\par", "\\*", "\\f",
-                                 "-", "9", "99999999999", " ", "\\'93", "\\upr", "\\ud", "\x81"};
+    const QByteArray pieces[] = {"{",   "}", "\\", "\\'",         "\\u", "\\uc",  "\\bin", "\\par", "\\*",
+                                 "\\f", "-", "9",  "99999999999", " ",   "\\'93", "\\upr", "\\ud",  "\x81"};
     QRandomGenerator random(20260301);
     for (int round = 0; round < 4000; ++round) {
         QByteArray rtf = seeds[random.bounded(int(seeds.size()))];
@@ -384,7 +390,10 @@ void TestRtf::mutatedDocumentsAreSafe()
             switch (random.bounded(4)) {
             case 0: rtf.insert(at, pieces[random.bounded(int(std::size(pieces)))]); break;
             case 1: rtf.remove(at, random.bounded(8)); break;
-            case 2: if (at < rtf.size()) rtf[at] = char(random.bounded(256)); break;
+            case 2:
+                if (at < rtf.size())
+                    rtf[at] = char(random.bounded(256));
+                break;
             default: rtf.insert(at, rtf.mid(at, random.bounded(16))); break;
             }
         }

@@ -2,13 +2,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "dialogs.h"
+#include "platform/dialogs.h"
 
 #include <QList>
 #include <QString>
 #include <deque>
 
-namespace platform {
+namespace platform::testing {
 
 class ManualClock;
 
@@ -61,4 +61,4 @@ private:
     int m_unexpected = 0;
 };
 
-} // namespace platform
+} // namespace platform::testing

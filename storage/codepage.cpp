@@ -8,7 +8,7 @@
 #include <cerrno>
 #include <iconv.h>
 
-namespace platform::codepage {
+namespace storage::codepage {
 
 namespace {
 
@@ -33,9 +33,8 @@ QByteArray iconvName(int codePage)
     }
     if (codePage >= 28591 && codePage <= 28606)
         return "ISO-8859-" + QByteArray::number(codePage - 28590);
-    constexpr int windowsPages[] = {437, 737, 775, 850, 852, 855, 857, 860, 861, 862, 863, 864, 865,
-                                    866, 869, 874, 932, 936, 949, 950, 1250, 1251, 1252, 1253, 1254,
-                                    1255, 1256, 1257, 1258};
+    constexpr int windowsPages[] = {437, 737, 775, 850, 852, 855,  857,  860,  861,  862,  863,  864,  865,  866, 869,
+                                    874, 932, 936, 949, 950, 1250, 1251, 1252, 1253, 1254, 1255, 1256, 1257, 1258};
     if (std::find(std::begin(windowsPages), std::end(windowsPages), codePage) != std::end(windowsPages))
         return "CP" + QByteArray::number(codePage);
     return {};
@@ -51,23 +50,23 @@ iconv_t handle(void *converter)
 std::optional<int> forCharset(int charset)
 {
     switch (charset) {
-    case 77: return 10000;  // Mac Roman
-    case 128: return 932;   // Shift-JIS
-    case 129: return 949;   // Korean (Wansung/UHC)
-    case 130: return 1361;  // Korean (Johab)
-    case 134: return 936;   // Simplified Chinese (GBK)
-    case 136: return 950;   // Traditional Chinese (Big5)
-    case 161: return 1253;  // Greek
-    case 162: return 1254;  // Turkish
-    case 163: return 1258;  // Vietnamese
-    case 177: return 1255;  // Hebrew
-    case 178: return 1256;  // Arabic
-    case 186: return 1257;  // Baltic
-    case 204: return 1251;  // Cyrillic
-    case 222: return 874;   // Thai
-    case 238: return 1250;  // Central European
-    case 254: return 437;   // PC 437
-    case 255: return 850;   // OEM
+    case 77: return 10000; // Mac Roman
+    case 128: return 932;  // Shift-JIS
+    case 129: return 949;  // Korean (Wansung/UHC)
+    case 130: return 1361; // Korean (Johab)
+    case 134: return 936;  // Simplified Chinese (GBK)
+    case 136: return 950;  // Traditional Chinese (Big5)
+    case 161: return 1253; // Greek
+    case 162: return 1254; // Turkish
+    case 163: return 1258; // Vietnamese
+    case 177: return 1255; // Hebrew
+    case 178: return 1256; // Arabic
+    case 186: return 1257; // Baltic
+    case 204: return 1251; // Cyrillic
+    case 222: return 874;  // Thai
+    case 238: return 1250; // Central European
+    case 254: return 437;  // PC 437
+    case 255: return 850;  // OEM
     default: return std::nullopt;
     }
 }
@@ -226,4 +225,4 @@ void ByteRun::decodeInto(QString &text)
     m_awaitingTrailByte = false;
 }
 
-} // namespace platform::codepage
+} // namespace storage::codepage

@@ -1,10 +1,10 @@
 // SPDX-FileCopyrightText: 2026 Quillway developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "player.h"
+#include "inputdriver.h"
 
-#include "app.h"
-#include "form.h"
-#include "label.h"
+#include "platform/app.h"
+#include "platform/form.h"
+#include "platform/label.h"
 
 #include <QCoreApplication>
 #include <QKeyEvent>
@@ -12,7 +12,7 @@
 #include <QWidget>
 #include <QWindow>
 
-namespace platform::player {
+namespace platform::testing::input {
 
 void pressKey(Form &form, int qtKey, Qt::KeyboardModifiers modifiers, quint32 scanCode)
 {
@@ -65,4 +65,4 @@ void leaveProgram(Form &form)
     form.app().focusLanded(nullptr);
 }
 
-} // namespace platform::player
+} // namespace platform::testing::input

@@ -4,7 +4,7 @@
 
 #include <QString>
 
-namespace platform {
+namespace storage {
 
 // A lock on a folder of files saved as sets, shared by readers and exclusive
 // for a writer, so that two running games never see each other's half-saved
@@ -40,4 +40,4 @@ private:
     bool m_held = false;
 };
 
-} // namespace platform
+} // namespace storage

@@ -8,7 +8,7 @@
 
 #include <functional>
 
-namespace platform {
+namespace storage {
 
 // The steps of replacing a set of files, in the order a save takes them.
 enum class SaveStep {
@@ -100,4 +100,4 @@ bool keepAside(const QString &folder, const QStringList &fileNames);
 // its folder missing, the file missing, or no access.
 [[noreturn]] void raiseFileError(const QString &path);
 
-} // namespace platform
+} // namespace storage

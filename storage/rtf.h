@@ -8,7 +8,7 @@
 
 // Rich Text Format as the high-score files use it: the plain text of a
 // document in, a complete document out.
-namespace platform::rtf {
+namespace storage::rtf {
 
 // The largest file the reader accepts.
 constexpr qsizetype maxDocumentSize = 4 * 1024 * 1024;
@@ -21,4 +21,4 @@ QByteArray write(const QString &text);
 // writer, or nothing when the bytes are not RTF.
 std::optional<QString> read(const QByteArray &document);
 
-} // namespace platform::rtf
+} // namespace storage::rtf

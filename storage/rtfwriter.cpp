@@ -3,16 +3,16 @@
 #include "codepage.h"
 #include "rtf.h"
 
-namespace platform::rtf {
+namespace storage::rtf {
 
 namespace {
 
 // The header the rich-edit control writes for a plain box: Windows Latin-1,
 // one font, and \uc1 because every \uN below carries a one-character
 // fall-back for readers that do not know Unicode.
-constexpr char documentStart[] =
-    "{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl{\\f0\\fnil\\fcharset0 MS Sans Serif;}}\r\n"
-    "\\viewkind4\\uc1\\pard\\f0\\fs17 ";
+constexpr char documentStart[]
+    = "{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl{\\f0\\fnil\\fcharset0 MS Sans Serif;}}\r\n"
+      "\\viewkind4\\uc1\\pard\\f0\\fs17 ";
 // The final paragraph mark belongs to the document, not to the text; a
 // reader drops it again.
 constexpr char documentEnd[] = "\\par\r\n}\r\n";
@@ -55,11 +55,8 @@ QByteArray write(const QString &text)
             // paragraph; the reader ignores line breaks in the source.
             out += "\\par\r\n";
             continue;
-        case u'\t':
-            out += "\\tab ";
-            continue;
-        default:
-            break;
+        case u'\t': out += "\\tab "; continue;
+        default: break;
         }
         if (unit >= 0x20 && unit < 0x7F) {
             out += char(unit);
@@ -81,4 +78,4 @@ QByteArray write(const QString &text)
     return out;
 }
 
-} // namespace platform::rtf
+} // namespace storage::rtf

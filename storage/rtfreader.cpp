@@ -11,7 +11,7 @@
 #include <utility>
 #include <vector>
 
-namespace platform::rtf {
+namespace storage::rtf {
 
 namespace {
 
@@ -23,8 +23,7 @@ constexpr QChar replacementCharacter(0xFFFD);
 enum class Destination { Text, FontTable, Skipped };
 
 // What a group inherits from the one around it and loses at its closing brace.
-struct Group
-{
+struct Group {
     Destination destination = Destination::Text;
     // Inside \upr, the ANSI copy is skipped and the \ud copy goes to the
     // destination the \upr group had.
@@ -33,13 +32,13 @@ struct Group
     int fallbackLength = 1; // \ucN: characters after each \uN that stand in for it
 };
 
-struct Font
-{
+struct Font {
     int charset = 0;
     int codePage = 0; // \cpgN, which wins over the charset
 };
 
 // Groups whose text is not part of the document's plain text.
+// clang-format off
 constexpr std::string_view skippedDestinations[] = {
     "aftncn", "aftnsep", "aftnsepc", "annotation", "atnauthor", "atnid", "atrfend", "atrfstart",
     "background", "bkmkend", "bkmkstart", "colorschememapping", "colortbl", "datastore", "do",
@@ -49,19 +48,20 @@ constexpr std::string_view skippedDestinations[] = {
     "pgdsctbl", "pict", "pn", "pntext", "pntxta", "pntxtb", "revtbl", "rsidtbl", "shp", "shpinst",
     "shprslt", "stylesheet", "tc", "template", "themedata", "txe", "userprops", "xe", "xmlnstbl",
 };
+// clang-format on
 
 constexpr std::pair<std::string_view, char16_t> namedCharacters[] = {
-    {"tab", u'\t'},        {"cell", u'\t'},       {"nestcell", u'\t'},  {"line", u'\n'},
-    {"row", u'\n'},        {"page", u'\n'},       {"emdash", u'\u2014'}, {"endash", u'\u2013'},
-    {"emspace", u'\u2003'}, {"enspace", u'\u2002'}, {"qmspace", u'\u2005'}, {"bullet", u'\u2022'},
-    {"lquote", u'\u2018'}, {"rquote", u'\u2019'}, {"ldblquote", u'\u201C'}, {"rdblquote", u'\u201D'},
-    {"zwj", u'\u200D'},    {"zwnj", u'\u200C'},   {"zwbo", u'\u200B'},  {"zwnbo", u'\uFEFF'},
+    {"tab", u'\t'},         {"cell", u'\t'},        {"nestcell", u'\t'},      {"line", u'\n'},
+    {"row", u'\n'},         {"page", u'\n'},        {"emdash", u'\u2014'},    {"endash", u'\u2013'},
+    {"emspace", u'\u2003'}, {"enspace", u'\u2002'}, {"qmspace", u'\u2005'},   {"bullet", u'\u2022'},
+    {"lquote", u'\u2018'},  {"rquote", u'\u2019'},  {"ldblquote", u'\u201C'}, {"rdblquote", u'\u201D'},
+    {"zwj", u'\u200D'},     {"zwnj", u'\u200C'},    {"zwbo", u'\u200B'},      {"zwnbo", u'\uFEFF'},
     {"ltrmark", u'\u200E'}, {"rtlmark", u'\u200F'},
 };
 
 // Words that name the document's code page without a number.
-constexpr std::pair<std::string_view, int> documentCharsets[] = {
-    {"ansi", codepage::windowsLatin1}, {"mac", 10000}, {"pc", 437}, {"pca", 850}};
+constexpr std::pair<std::string_view, int> documentCharsets[]
+    = {{"ansi", codepage::windowsLatin1}, {"mac", 10000}, {"pc", 437}, {"pca", 850}};
 
 // The entry of `table` for `word`, or null.
 template<typename Entry, std::size_t size>
@@ -147,7 +147,8 @@ public:
     Reader(QByteArrayView document, bool rawBytesAreUtf8)
         : m_in(document)
         , m_rawBytesAreUtf8(rawBytesAreUtf8)
-    {}
+    {
+    }
 
     std::optional<QString> read()
     {
@@ -168,15 +169,10 @@ public:
                 if (m_groups.empty())
                     return m_text.finish(); // whatever follows is not the document
                 break;
-            case '\\':
-                readControl();
-                break;
+            case '\\': readControl(); break;
             case '\r':
-            case '\n':
-                break; // source layout, not text
-            default:
-                literal(static_cast<unsigned char>(c));
-                break;
+            case '\n': break; // source layout, not text
+            default: literal(static_cast<unsigned char>(c)); break;
             }
         }
         return std::nullopt; // groups still open: cut off or not RTF
@@ -403,4 +399,4 @@ std::optional<QString> read(const QByteArray &document)
     return Reader(QByteArrayView(document).sliced(hasBom ? utf8Bom.size() : 0), hasBom).read();
 }
 
-} // namespace platform::rtf
+} // namespace storage::rtf

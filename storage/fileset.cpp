@@ -11,13 +11,13 @@
 #include <QSet>
 
 #include <cerrno>
-#include <optional>
-#include <vector>
 #include <fcntl.h>
+#include <optional>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <vector>
 
-namespace platform {
+namespace storage {
 
 namespace {
 
@@ -424,4 +424,4 @@ bool FileSet::undo()
     return true;
 }
 
-} // namespace platform
+} // namespace storage

@@ -14,7 +14,7 @@
 #include <sys/file.h>
 #include <unistd.h>
 
-namespace platform {
+namespace storage {
 
 namespace {
 
@@ -90,4 +90,4 @@ FolderLock::~FolderLock()
         ::close(m_fd); // and with it the lock
 }
 
-} // namespace platform
+} // namespace storage

@@ -4,7 +4,7 @@
 
 #include "manualclock.h"
 
-namespace platform {
+namespace platform::testing {
 
 ScriptedDialogs::ScriptedDialogs(ManualClock *clock)
     : m_clock(clock)
@@ -61,4 +61,4 @@ void ScriptedDialogs::ErrorBox(const QString &title, const QString &text)
     m_shown.append({Kind::Error, text, title, {}, 0});
 }
 
-} // namespace platform
+} // namespace platform::testing
