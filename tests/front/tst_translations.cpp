@@ -83,7 +83,8 @@ private slots:
                 } else if (xml.name() == u"translation") {
                     type = xml.attributes().value(QStringLiteral("type")).toString();
                     translation = xml.readElementText();
-                    QTest::addRow("%s %s: %s", qPrintable(language), qPrintable(context), qPrintable(source.left(40).replace(u'\n', u' ')))
+                    QTest::addRow("%s %s: %s", qPrintable(language), qPrintable(context),
+                                  qPrintable(source.left(40).replace(u'\n', u' ')))
                         << language << context << source << translation << type;
                 }
             }
@@ -123,14 +124,14 @@ private slots:
         const QRect place = label.pixelRect();
         const QFontMetrics metrics(label.font());
         if (label.layout().wordWrap) {
-            const QRect needed = metrics.boundingRect(QRect(0, 0, place.width(), 10 * place.height()),
-                                                      label.textFlags(), translation);
-            QVERIFY2(needed.height() <= place.height(), qPrintable(QStringLiteral("%1 px high in %2")
-                                                                       .arg(needed.height())
-                                                                       .arg(place.height())));
+            const QRect needed
+                = metrics.boundingRect(QRect(0, 0, place.width(), 10 * place.height()), label.textFlags(), translation);
+            QVERIFY2(needed.height() <= place.height(),
+                     qPrintable(QStringLiteral("%1 px high in %2").arg(needed.height()).arg(place.height())));
         } else {
             const int width = metrics.horizontalAdvance(translation);
-            QVERIFY2(width <= place.width(), qPrintable(QStringLiteral("%1 px wide in %2").arg(width).arg(place.width())));
+            QVERIFY2(width <= place.width(),
+                     qPrintable(QStringLiteral("%1 px wide in %2").arg(width).arg(place.width())));
         }
     }
 
@@ -138,10 +139,14 @@ private slots:
     {
         QTest::addColumn<QString>("language");
         QTest::addColumn<QString>("yes");
-        QTest::newRow("German") << "de" << "&Ja";
-        QTest::newRow("Brazilian Portuguese") << "pt_BR" << "&Sim";
-        QTest::newRow("Japanese") << "ja" << "はい(&Y)";
-        QTest::newRow("English: none installed") << "en_GB" << "&Yes";
+        QTest::newRow("German") << "de"
+                                << "&Ja";
+        QTest::newRow("Brazilian Portuguese") << "pt_BR"
+                                              << "&Sim";
+        QTest::newRow("Japanese") << "ja"
+                                  << "はい(&Y)";
+        QTest::newRow("English: none installed") << "en_GB"
+                                                 << "&Yes";
     }
 
     void qtsOwnButtonsFollowTheLanguage()
