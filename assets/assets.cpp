@@ -9,6 +9,7 @@
 static void initQuillwayPictures()
 {
     Q_INIT_RESOURCE(pictures);
+    Q_INIT_RESOURCE(quillway_assets_translations);
 }
 
 namespace assets {

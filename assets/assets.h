@@ -21,5 +21,7 @@ inline constexpr char hogDead[] = ":/pictures/hogdead.bmp";     // 95 x 104, squ
 inline constexpr char sideCar[] = ":/pictures/sidecar.bmp";     // 96 x 48, side view
 inline constexpr char sideHog[] = ":/pictures/sidehog.bmp";     // 62 x 48, side view
 inline constexpr char icon[] = ":/icons/quillway.ico";          // 32 x 32 and 16 x 16
+// The folder of the compiled translations, quillway_<language>.qm.
+inline constexpr char translations[] = ":/i18n";
 
 } // namespace assets

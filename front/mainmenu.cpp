@@ -15,12 +15,13 @@ namespace front {
 
 namespace {
 
-const QString quitPrompt = QStringLiteral("Are you sure you want to quit?");
-const QString quitTitle = QStringLiteral("Quit Quillway?");
+// Translated where they are shown, once the player's language is loaded.
+const char *const quitPrompt = QT_TRANSLATE_NOOP("front::MainMenu", "Are you sure you want to quit?");
+const char *const quitTitle = QT_TRANSLATE_NOOP("front::MainMenu", "Quit Quillway?");
 
 platform::FormLayout menuLayout()
 {
-    return {.caption = QStringLiteral("Quillway - Main Menu"),
+    return {.caption = QCoreApplication::translate("front::MainMenu", "Quillway - Main Menu"),
             .clientWidth = 4620,
             .clientHeight = 4530,
             .backColor = QColor(192, 192, 192),
@@ -29,10 +30,10 @@ platform::FormLayout menuLayout()
 }
 
 // The menu items span nearly the whole window and centre their text.
-platform::LabelLayout item(const char *name, const char *text, int left, int top, QColor colour)
+platform::LabelLayout item(const char *name, const QString &text, int left, int top, QColor colour)
 {
     return {.name = QString::fromLatin1(name),
-            .caption = QString::fromLatin1(text),
+            .caption = text,
             .left = left,
             .top = top,
             .width = 4335,
@@ -46,7 +47,7 @@ platform::LabelLayout item(const char *name, const char *text, int left, int top
 
 platform::LabelLayout titleLayout()
 {
-    platform::LabelLayout title = item("Label1", "Quillway", 120, 240, QColor(255, 0, 0));
+    platform::LabelLayout title = item("Label1", QStringLiteral("Quillway"), 120, 240, QColor(255, 0, 0));
     title.height = 735;
     title.fontName = QStringLiteral("Arial");
     title.fontSize = 29.25;
@@ -88,9 +89,9 @@ void setVisibleIfDifferent(platform::Image &image, bool visible)
 MainMenu::MainMenu(platform::App &app)
     : Form(app, QString::fromLatin1(windowName), menuLayout())
     , Label1(this, titleLayout())
-    , NewGame(this, item("NewGame", "New Game", 120, 1800, QColor(255, 0, 255)), [this] { NewGame_Click(); })
-    , Help(this, item("Help", "Rules", 240, 2760, QColor(255, 128, 0)), [this] { Help_Click(); })
-    , Quit(this, item("Quit", "Quit", 120, 3720, QColor(0, 0, 255)), [this] { Quit_Click(); })
+    , NewGame(this, item("NewGame", tr("New Game"), 120, 1800, QColor(255, 0, 255)), [this] { NewGame_Click(); })
+    , Help(this, item("Help", tr("Rules"), 240, 2760, QColor(255, 128, 0)), [this] { Help_Click(); })
+    , Quit(this, item("Quit", tr("Quit"), 120, 3720, QColor(0, 0, 255)), [this] { Quit_Click(); })
     , Car(this, chaseCarLayout(960))
     , Hedgehog(this, chaseHedgehogLayout(960))
     , Car1(this, blinkCar("Car1", 0, 360))
@@ -135,14 +136,14 @@ void MainMenu::Help_Click()
 
 void MainMenu::Quit_Click()
 {
-    if (MsgBox(quitPrompt, platform::vbYesNo, quitTitle) == platform::vbYes)
+    if (MsgBox(tr(quitPrompt), platform::vbYesNo, tr(quitTitle)) == platform::vbYes)
         app().End();
 }
 
 void MainMenu::Form_Unload(int &Cancel)
 {
     // Only the menu closes; the layer ends the program once no window is left.
-    if (MsgBox(quitPrompt, platform::vbYesNo, quitTitle) != platform::vbYes)
+    if (MsgBox(tr(quitPrompt), platform::vbYesNo, tr(quitTitle)) != platform::vbYes)
         Cancel = 1;
 }
 

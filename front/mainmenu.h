@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QCoreApplication>
+
 #include "platform/form.h"
 #include "platform/image.h"
 #include "platform/label.h"
@@ -19,6 +21,8 @@ namespace front {
 // program hands them at start.
 class MainMenu final : public platform::Form
 {
+    Q_DECLARE_TR_FUNCTIONS(front::MainMenu)
+
 public:
     static constexpr char windowName[] = "MainMenu";
 

@@ -8,6 +8,7 @@
 #include "platform/app.h"
 #include "platform/desktop.h"
 #include "platform/pictures.h"
+#include "platform/translations.h"
 
 namespace front {
 
@@ -34,6 +35,10 @@ void Program::start()
 int run(const char *programName)
 {
     return platform::runOnDesktop(programName, [](platform::App &app) {
+        // The windows take their texts as they are built: the language first.
+        assets::init();
+        const platform::Translations language(QLocale::system(), QStringLiteral("quillway"),
+                                              QString::fromLatin1(assets::translations));
         Program program(app, scores::defaultFolder());
         program.start();
         return platform::eventLoop();

@@ -11,7 +11,7 @@ namespace {
 
 platform::FormLayout rulesLayout()
 {
-    return {.caption = QStringLiteral("Quillway - Rules"),
+    return {.caption = QCoreApplication::translate("front::Rules", "Quillway - Rules"),
             .clientWidth = 4500,
             .clientHeight = 5595,
             .backColor = QColor(192, 192, 192),
@@ -49,28 +49,26 @@ Rules::Rules(platform::App &app)
     , Label6(this, paragraph("Label6", 0, 135, QString()))
     , Label2(this,
              paragraph("Label2", 600, 855,
-                       QStringLiteral("In Quillway you have to guide the hedgehog, which is first of all located at "
-                                      "the bottom of the game window, across the road. You have three lives, and "
-                                      "they go down if you run out of time, or get hit by a vehicle.")))
+                       tr("In Quillway you have to guide the hedgehog, which is first of all located at "
+                          "the bottom of the game window, across the road. You have three lives, and "
+                          "they go down if you run out of time, or get hit by a vehicle.")))
     , Label3(this,
              paragraph("Label3", 1560, 855,
-                       QStringLiteral("Your score starts at 0 at the start of a new game. It decreases as time runs "
-                                      "down, but you recieve 1000 points every time you succesfully guide a hedgehog "
-                                      "across the road.")))
+                       tr("Your score starts at 0 at the start of a new game. It decreases as time runs "
+                          "down, but you recieve 1000 points every time you succesfully guide a hedgehog "
+                          "across the road.")))
     , Label4(this,
              paragraph("Label4", 2520, 855,
-                       QStringLiteral("The timer is the coloured bar located at the top of the game window. It "
-                                      "gradually decreases as time goes on. When you sucessfully guide a hedgehog "
-                                      "across the road, start a new game, or lose a life, the timer returns to it's "
-                                      "full length.")))
+                       tr("The timer is the coloured bar located at the top of the game window. It "
+                          "gradually decreases as time goes on. When you sucessfully guide a hedgehog "
+                          "across the road, start a new game, or lose a life, the timer returns to it's "
+                          "full length.")))
     , Label5(this,
              paragraph("Label5", 3480, 615,
-                       QStringLiteral("Use the arrow keys to guide the hedgehog across the road. If you acheive a "
-                                      "very high score, you will be asked to enter your name, for entry on the high "
-                                      "score table.")))
-    , Label7(
-          this,
-          paragraph("Label7", 4320, 255, QStringLiteral("When you get on to higher levels, the time runs out faster.")))
+                       tr("Use the arrow keys to guide the hedgehog across the road. If you acheive a "
+                          "very high score, you will be asked to enter your name, for entry on the high "
+                          "score table.")))
+    , Label7(this, paragraph("Label7", 4320, 255, tr("When you get on to higher levels, the time runs out faster.")))
     , Car(this, chaseCarLayout(4700))
     , Hedgehog(this, chaseHedgehogLayout(4700))
     , Timer1(this, QStringLiteral("Timer1"), 10, true, [this] { Timer1_Timer(); })

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QCoreApplication>
+
 #include "platform/form.h"
 #include "platform/image.h"
 #include "platform/label.h"
@@ -16,6 +18,8 @@ namespace front {
 // to the menu, and the next opening loads it afresh, chase from the start.
 class Rules final : public platform::Form
 {
+    Q_DECLARE_TR_FUNCTIONS(front::Rules)
+
 public:
     static constexpr char windowName[] = "Rules";
 

@@ -53,7 +53,7 @@ void QuillwayGame::gameOver()
     // The clock stays stopped while the player answers, so the score they
     // are asked about is the score they got. The lanes go on behind.
     Timer5.setEnabled(false);
-    announce(QStringLiteral("Game over - Score: %1").arg(Score));
+    announce(tr("Game over - Score: %1").arg(Score));
     platform::Dialogs &dialogs = app().dialogs();
     const auto askName = [&dialogs](const QString &prompt, const QString &title, const QString &offered) {
         return dialogs.InputBox(prompt, title, offered);
@@ -67,7 +67,7 @@ void QuillwayGame::gameOver()
         Unload();
         return;
     }
-    const int again = MsgBox(QStringLiteral("Game over. Play again?"), platform::vbYesNo, QStringLiteral("Game Over"));
+    const int again = MsgBox(tr("Game over. Play again?"), platform::vbYesNo, tr("Game Over"));
     if (!isVisible()) {
         Unload();
         return;

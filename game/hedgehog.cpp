@@ -92,12 +92,12 @@ void QuillwayGame::togglePause()
         showTitle(false);
         startTimers();
         Paused = 0;
-        announce(QStringLiteral("Resumed"));
+        announce(tr("Resumed"));
     } else {
         showTitle(true);
         stopTimers();
         Paused = 1;
-        announce(QStringLiteral("Paused"));
+        announce(tr("Paused"));
     }
 }
 

@@ -10,8 +10,8 @@ void QuillwayGame::Form_Unload(int &Cancel)
 {
     // The question holds nothing back: the game, a death included, goes on
     // behind it until the player answers.
-    if (MsgBox(QStringLiteral("Are you sure you want to quit? Your current score will be lost!"), platform::vbYesNo,
-               QStringLiteral("Quit during a game?"))
+    if (MsgBox(tr("Are you sure you want to quit? Your current score will be lost!"), platform::vbYesNo,
+               tr("Quit during a game?"))
         != platform::vbYes) {
         Cancel = 1;
         return;

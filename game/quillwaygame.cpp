@@ -36,7 +36,7 @@ constexpr int boxRowTop(int rank)
 platform::FormLayout windowLayout()
 {
     platform::FormLayout layout;
-    layout.caption = QStringLiteral("Quillway - Game");
+    layout.caption = QCoreApplication::translate("game::QuillwayGame", "Quillway - Game");
     layout.clientWidth = 7665;
     layout.clientHeight = 6495;
     layout.backColor = QColor(128, 128, 128);
@@ -92,10 +92,9 @@ QuillwayGame::QuillwayGame(platform::App &app, const QString &scoresFolder)
 
 QString QuillwayGame::gameTitle(bool paused) const
 {
-    QString title
-        = QStringLiteral("Quillway - Game - Score: %1 - Lives: %2 - Level: %3").arg(Score).arg(Lives).arg(Level);
+    QString title = tr("Quillway - Game - Score: %1 - Lives: %2 - Level: %3").arg(Score).arg(Lives).arg(Level);
     if (paused)
-        title += QStringLiteral(" - Paused");
+        title += tr(" - Paused");
     return title;
 }
 
@@ -103,13 +102,13 @@ void QuillwayGame::showTitle(bool paused)
 {
     setCaption(gameTitle(paused));
     // The score changes at every tick: it is there to be read, not read out.
-    setStatus({QStringLiteral("Score: %1").arg(Score), QStringLiteral("Lives: %1").arg(Lives),
-               QStringLiteral("Level: %1").arg(Level), paused ? QStringLiteral("Paused") : QString()});
+    setStatus({tr("Score: %1").arg(Score), tr("Lives: %1").arg(Lives), tr("Level: %1").arg(Level),
+               paused ? tr("Paused") : QString()});
     QStringList news;
     if (Lives != m_livesTold)
-        news << QStringLiteral("Lives: %1").arg(Lives);
+        news << tr("Lives: %1").arg(Lives);
     if (Level != m_levelTold)
-        news << QStringLiteral("Level: %1").arg(Level);
+        news << tr("Level: %1").arg(Level);
     m_livesTold = Lives;
     m_levelTold = Level;
     if (!news.isEmpty())
@@ -135,13 +134,13 @@ void QuillwayGame::tellNewGame()
     setSpokenCaption(gameTitle(false));
     m_livesTold = Lives;
     m_levelTold = Level;
-    announce(QStringLiteral("Score: %1 - Lives: %2 - Level: %3").arg(Score).arg(Lives).arg(Level));
+    announce(tr("Score: %1 - Lives: %2 - Level: %3").arg(Score).arg(Lives).arg(Level));
 }
 
 void QuillwayGame::setUpRound()
 {
     loadHighScores();
-    PlayerName = QStringLiteral("Anonymous");
+    PlayerName = tr("Anonymous");
     DeathTicks = 0;
     Level = 1;
     Lives = 3;

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QCoreApplication>
+
 #include "boxfile.h"
 
 #include "platform/form.h"
@@ -31,6 +33,8 @@ struct Lane;
 // visibility live only in the images; the window keeps no copies of them.
 class QuillwayGame final : public platform::Form
 {
+    Q_DECLARE_TR_FUNCTIONS(game::QuillwayGame)
+
 public:
     // The window's name, which the menu shows it by.
     static constexpr char windowName[] = "QuillwayGame";

@@ -44,8 +44,12 @@ App::App(Clock &clock, Dialogs &dialogs)
     })
 {
     // The windows name the classic sans-serif screen font, which no Linux
-    // desktop has; Liberation Sans (Arial's metrics) is the nearest face.
-    QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
+    // desktop has; Liberation Sans (Arial's metrics) is the nearest face. It
+    // has Latin and Cyrillic but no Japanese or Chinese, which WenQuanYi Micro
+    // Hei draws: named here rather than left to fontconfig, whose choice
+    // (Noto Sans CJK, where installed) sets taller lines than the labels hold.
+    const QString cjk = QStringLiteral("WenQuanYi Micro Hei");
+    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"), {QStringLiteral("Liberation Sans"), cjk});
     if (qApp) {
         // The program decides itself when it ends (see endIfNothingVisible).
         QApplication::setQuitOnLastWindowClosed(false);
@@ -102,7 +106,9 @@ void App::dispatch(const std::function<void()> &handler)
             } catch (const RuntimeError &error) {
                 m_dialogs.ErrorBox(
                     QStringLiteral("Quillway"),
-                    QStringLiteral("Run-time error '%1':\n\n%2").arg(error.number()).arg(error.description()));
+                    tr("Run-time error '%1':\n\n%2")
+                        .arg(error.number())
+                        .arg(QCoreApplication::translate("storage::RuntimeError", error.description().toUtf8())));
                 exit(1);
             } catch (const std::exception &error) {
                 m_dialogs.ErrorBox(QStringLiteral("Quillway"), QString::fromLocal8Bit(error.what()));

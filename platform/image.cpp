@@ -77,7 +77,8 @@ void Image::setWidth(float twips)
 {
     ensureLoaded();
     if (twips < 0)
-        throw RuntimeError(errors::InvalidPropertyValue, QStringLiteral("Invalid property value"));
+        throw RuntimeError(errors::InvalidPropertyValue,
+                           QString::fromUtf8(QT_TRANSLATE_NOOP("storage::RuntimeError", "Invalid property value")));
     if (twips == m_width)
         return;
     changing();

@@ -63,7 +63,8 @@ void Timer::setInterval(int ms)
 {
     ensureLoaded();
     if (ms < 0)
-        throw RuntimeError(errors::InvalidPropertyValue, QStringLiteral("Invalid property value"));
+        throw RuntimeError(errors::InvalidPropertyValue,
+                           QString::fromUtf8(QT_TRANSLATE_NOOP("storage::RuntimeError", "Invalid property value")));
     if (ms == m_interval)
         return;
     m_interval = ms;

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "highscorestep.h"
 
+#include <QCoreApplication>
+
 namespace scores {
 
 bool enterHighScore(const HighScoreStep &step, qint32 score)
@@ -12,8 +14,10 @@ bool enterHighScore(const HighScoreStep &step, qint32 score)
     if (!step.table.qualifies(score))
         return false;
     // The title's spelling is the one players have always seen.
-    step.playerName = step.askName(QStringLiteral("Please enter your name for entry on the high score table."),
-                                   QStringLiteral("You have acheived a high score"), step.playerName);
+    step.playerName = step.askName(
+        QCoreApplication::translate("scores::HighScoreStep",
+                                    "Please enter your name for entry on the high score table."),
+        QCoreApplication::translate("scores::HighScoreStep", "You have acheived a high score"), step.playerName);
     // The name box holds no lock: the table is read again under the save's.
     return saveEntry(step.table, step.boxes, step.folder, score, step.playerName, step.fault);
 }

@@ -17,7 +17,8 @@ QString loadDocument(const QString &path)
     const QByteArray bytes = readSmallFile(path, rtf::maxDocumentSize);
     const std::optional<QString> text = bytes.size() > rtf::maxDocumentSize ? std::nullopt : rtf::read(bytes);
     if (!text)
-        throw RuntimeError(errors::InvalidFileFormat, QStringLiteral("Invalid file format"));
+        throw RuntimeError(errors::InvalidFileFormat,
+                           QString::fromUtf8(QT_TRANSLATE_NOOP("storage::RuntimeError", "Invalid file format")));
     return *text;
 }
 

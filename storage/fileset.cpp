@@ -228,10 +228,13 @@ void raiseFileError(const QString &path)
 {
     const QFileInfo info(path);
     if (!info.absoluteDir().exists())
-        throw RuntimeError(errors::PathNotFound, QStringLiteral("Path not found"));
+        throw RuntimeError(errors::PathNotFound,
+                           QString::fromUtf8(QT_TRANSLATE_NOOP("storage::RuntimeError", "Path not found")));
     if (!info.exists())
-        throw RuntimeError(errors::FileNotFound, QStringLiteral("File not found"));
-    throw RuntimeError(errors::PathFileAccess, QStringLiteral("Path/File access error"));
+        throw RuntimeError(errors::FileNotFound,
+                           QString::fromUtf8(QT_TRANSLATE_NOOP("storage::RuntimeError", "File not found")));
+    throw RuntimeError(errors::PathFileAccess,
+                       QString::fromUtf8(QT_TRANSLATE_NOOP("storage::RuntimeError", "Path/File access error")));
 }
 
 QByteArray readSmallFile(const QString &path, qint64 limit)
@@ -262,7 +265,8 @@ QByteArray readSmallFile(const QString &path, qint64 limit)
     }
     ::close(fd);
     if (!read)
-        throw RuntimeError(errors::PathFileAccess, QStringLiteral("Path/File access error"));
+        throw RuntimeError(errors::PathFileAccess,
+                           QString::fromUtf8(QT_TRANSLATE_NOOP("storage::RuntimeError", "Path/File access error")));
     return bytes;
 }
 
@@ -343,14 +347,18 @@ void FileSet::write(const QString &path, const QByteArray &bytes)
     if (!writeNewFile(beside(target, newName), bytes, mode, [&](SaveStep step) { return refused(step, path); })) {
         if (!dir.exists())
             raiseFileError(path);
-        throw RuntimeError(errors::PathFileAccess, QStringLiteral("Path/File access error"));
+        throw RuntimeError(errors::PathFileAccess,
+                           QString::fromUtf8(QT_TRANSLATE_NOOP("storage::RuntimeError", "Path/File access error")));
     }
 }
 
 void FileSet::commit()
 {
     const QDir dir(m_folder);
-    const auto fail = [] { throw RuntimeError(errors::PathFileAccess, QStringLiteral("Path/File access error")); };
+    const auto fail = [] {
+        throw RuntimeError(errors::PathFileAccess,
+                           QString::fromUtf8(QT_TRANSLATE_NOOP("storage::RuntimeError", "Path/File access error")));
+    };
 
     QByteArray record;
     QSet<QString> folders;

@@ -46,3 +46,20 @@ export QT_SCALE_FACTOR=2
 start_game "$game"
 menu=$(window_named "Quillway - Main Menu") || fail "no main menu at scale 2"
 shoot_game "$menu" "$out/game-scale2.png"
+
+# The menu and the rules in German and in Japanese.
+unset QT_SCALE_FACTOR
+shoot_language() { # language, menu title, rules title
+    start_game env LANGUAGE="$1" "$game"
+    menu=$(window_named "$2") || fail "no main menu in $1"
+    sleep 0.25
+    shoot "$menu" "$out/menu-$1.png"
+    click_rules "$menu"
+    rules=$(window_named "$3") || fail "no rules window in $1"
+    sleep 3.3
+    shoot "$rules" "$out/rules-$1.png"
+    kill "$game_pid"
+    wait "$game_pid" 2>/dev/null || true
+}
+shoot_language de "Quillway - Hauptmenü" "Quillway - Regeln"
+shoot_language ja "Quillway - メインメニュー" "Quillway - ルール"

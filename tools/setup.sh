@@ -28,6 +28,7 @@ packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-base-dev-tools libgl-dev
     fonts-liberation2
+    qt6-l10n-tools qt6-tools-dev qt6-translations-l10n fonts-wqy-microhei
     xvfb xauth xdotool x11-utils x11-xserver-utils imagemagick openbox
     desktop-file-utils appstream
     qt6-wayland

@@ -43,7 +43,7 @@ field() { dpkg-deb -f "$deb" "$1"; }
 for lib in fonts-liberation2 libc6 libqt6core6 libqt6gui6 libqt6widgets6; do
     [[ ", $(field Depends)" == *", $lib"* ]] || fail "Depends lacks $lib: $(field Depends)"
 done
-[ "$(field Recommends)" = qt6-wayland ] || fail "Recommends: $(field Recommends)"
+[ "$(field Recommends)" = "qt6-wayland, fonts-wqy-microhei, qt6-translations-l10n" ] || fail "Recommends: $(field Recommends)"
 [ "$(field Section)" = games ] || fail "Section: $(field Section)"
 [[ "$(field Maintainer)" == *"<"*@*">" ]] || fail "Maintainer: $(field Maintainer)"
 [ "$(field Description | wc -l)" -gt 2 ] || fail "no long description"

@@ -1,0 +1,44 @@
+#!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Quillway developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+#
+# End to end, in German (LANGUAGE=de): the menu's title and items, a rules
+# paragraph as a screen reader's client reads it, and the quit question with
+# Qt's own buttons, all in German; Yes (Ja) ends the program.
+# Usage: language.sh path/to/quillway
+set -euo pipefail
+if [ -z "${E2E_PRIVATE_BUS:-}" ]; then
+    E2E_PRIVATE_BUS=1 exec dbus-run-session -- bash "$0" "$@" 2> >(grep -v 'dbus-daemon\|SpiRegistry' >&2)
+fi
+source "$(dirname "$0")/xsession.sh"
+source "$(dirname "$0")/player.sh"
+game=$1
+export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+reader() { /usr/bin/python3 "$(dirname "$0")/atspi.py" "$@" 2>"$e2e_tmp/reader.log"; }
+
+start_game env LANGUAGE=de "$game"
+menu=$(window_named "Quillway - Hauptmenü") || fail "no German main menu: $(xdotool search --onlyvisible --name . getwindowname %@ 2>&1)"
+items=$(reader items "Quillway - Hauptmenü") || fail "the reader found no menu: $(cat "$e2e_tmp/reader.log")"
+for item in "Neues Spiel" Regeln Beenden; do
+    grep -qx "push button: $item" <<<"$items" || fail "no push button $item in: $items"
+done
+
+click_rules "$menu"
+rules=$(window_named "Quillway - Regeln") || fail "no German rules window"
+text=$(reader items "Quillway - Regeln") || fail "the reader found no rules window"
+grep -qx 'label: In höheren Levels läuft die Zeit schneller ab.' <<<"$text" || fail "no German last paragraph in: $text"
+xdotool windowactivate --sync "$rules" 2>/dev/null || true
+xdotool key Escape
+window_gone "Quillway - Regeln" || fail "Escape left the rules window open"
+
+click_quit "$menu"
+window_named "Quillway beenden\\?" >/dev/null || fail "no German quit question"
+box=$(reader items "Quillway beenden?") || fail "the reader found no quit question"
+grep -qx 'label: Möchtest du das Spiel wirklich beenden?' <<<"$box" || fail "no German question in: $box"
+for button in Ja Nein; do
+    grep -qx "push button: &\\?$button" <<<"$box" || fail "no button $button in: $box"
+done
+reader press "Quillway beenden?" Ja || reader press "Quillway beenden?" "&Ja" || fail "cannot press Ja"
+for _ in $(seq 30); do kill -0 "$game_pid" 2>/dev/null || break; sleep 0.1; done
+expect_exit 0
+echo "PASS"

@@ -1,0 +1,164 @@
+// SPDX-FileCopyrightText: 2026 Quillway developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "frontsession.h"
+
+#include "assets/assets.h"
+
+#include "platform/label.h"
+#include "platform/translations.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFontMetrics>
+#include <QRegularExpression>
+#include <QXmlStreamReader>
+#include <QtTest>
+
+namespace {
+
+// Texts that read the same in English on purpose: the words those games use.
+const QSet<QString> sameAsEnglish = {
+    QStringLiteral("de|Level: %1"),
+    QStringLiteral("nl|Score: %1"),
+    QStringLiteral("nl|Level: %1"),
+};
+
+QStringList placeholders(const QString &text)
+{
+    static const QRegularExpression marker(QStringLiteral("%\\d"));
+    QStringList found;
+    for (const QRegularExpressionMatch &match : marker.globalMatch(text))
+        found << match.captured();
+    found.sort();
+    return found;
+}
+
+// Every label of the menu and the rules showing text, by name.
+QHash<QString, platform::Label *> labelsOf(FrontSession &s)
+{
+    QHash<QString, platform::Label *> labels;
+    for (platform::Form *form : {static_cast<platform::Form *>(&s.menu), static_cast<platform::Form *>(&s.rules)}) {
+        for (platform::Control *control : form->controls()) {
+            if (auto *label = dynamic_cast<platform::Label *>(control); label && !label->Caption().isEmpty())
+                labels.insert(label->Caption(), label);
+        }
+    }
+    return labels;
+}
+
+} // namespace
+
+// Every text in every language: finished, its placeholders kept, not left in
+// English by mistake, the same as the game compiled in, and, where a label
+// shows it, inside the label as drawn (wrapped at its width, at its font).
+class TestTranslations : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void everyTextIsTranslatedAndFits_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("context");
+        QTest::addColumn<QString>("source");
+        QTest::addColumn<QString>("translation");
+        QTest::addColumn<QString>("type");
+        const QDir folder(QStringLiteral(QUILLWAY_TRANSLATIONS_DIR));
+        const QStringList files = folder.entryList({QStringLiteral("quillway_*.ts")});
+        QCOMPARE(files.size(), 11);
+        for (const QString &file : files) {
+            QFile ts(folder.filePath(file));
+            QVERIFY(ts.open(QIODevice::ReadOnly));
+            QXmlStreamReader xml(&ts);
+            QString language, context, source, translation, type;
+            while (!xml.atEnd()) {
+                if (xml.readNext() != QXmlStreamReader::StartElement)
+                    continue;
+                if (xml.name() == u"TS") {
+                    language = xml.attributes().value(QStringLiteral("language")).toString();
+                } else if (xml.name() == u"name") {
+                    context = xml.readElementText();
+                } else if (xml.name() == u"source") {
+                    source = xml.readElementText();
+                } else if (xml.name() == u"translation") {
+                    type = xml.attributes().value(QStringLiteral("type")).toString();
+                    translation = xml.readElementText();
+                    QTest::addRow("%s %s: %s", qPrintable(language), qPrintable(context),
+                                  qPrintable(source.left(40).replace(u'\n', u' ')))
+                        << language << context << source << translation << type;
+                }
+            }
+            QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
+        }
+    }
+
+    void everyTextIsTranslatedAndFits()
+    {
+        QFETCH(QString, language);
+        QFETCH(QString, context);
+        QFETCH(QString, source);
+        QFETCH(QString, translation);
+        QFETCH(QString, type);
+
+        QVERIFY2(type.isEmpty(), qPrintable(type)); // not unfinished, vanished or obsolete
+        QVERIFY(!translation.trimmed().isEmpty());
+        QCOMPARE(placeholders(translation), placeholders(source));
+        if (!sameAsEnglish.contains(language + u'|' + source))
+            QVERIFY2(translation != source, "left in English");
+
+        FrontSession english;
+        const QHash<QString, platform::Label *> englishLabels = labelsOf(english);
+
+        assets::init();
+        const platform::Translations translations(QLocale(language), QStringLiteral("quillway"),
+                                                  QString::fromLatin1(assets::translations));
+        QCOMPARE(translations.language(), language);
+        QCOMPARE(QCoreApplication::translate(context.toUtf8(), source.toUtf8()), translation);
+
+        FrontSession s;
+        const QHash<QString, platform::Label *> labels = labelsOf(s);
+        QCOMPARE(labels.contains(translation), englishLabels.contains(source));
+        if (!labels.contains(translation))
+            return;
+        const platform::Label &label = *labels.value(translation);
+        const QRect place = label.pixelRect();
+        const QFontMetrics metrics(label.font());
+        if (label.layout().wordWrap) {
+            const QRect needed
+                = metrics.boundingRect(QRect(0, 0, place.width(), 10 * place.height()), label.textFlags(), translation);
+            QVERIFY2(needed.height() <= place.height(),
+                     qPrintable(QStringLiteral("%1 px high in %2").arg(needed.height()).arg(place.height())));
+        } else {
+            const int width = metrics.horizontalAdvance(translation);
+            QVERIFY2(width <= place.width(),
+                     qPrintable(QStringLiteral("%1 px wide in %2").arg(width).arg(place.width())));
+        }
+    }
+
+    void qtsOwnButtonsFollowTheLanguage_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("yes");
+        QTest::newRow("German") << "de"
+                                << "&Ja";
+        QTest::newRow("Brazilian Portuguese") << "pt_BR"
+                                              << "&Sim";
+        QTest::newRow("Japanese") << "ja"
+                                  << "はい(&Y)";
+        QTest::newRow("English: none installed") << "en_GB"
+                                                 << "&Yes";
+    }
+
+    void qtsOwnButtonsFollowTheLanguage()
+    {
+        QFETCH(QString, language);
+        QFETCH(QString, yes);
+        assets::init();
+        const platform::Translations translations(QLocale(language), QStringLiteral("quillway"),
+                                                  QString::fromLatin1(assets::translations));
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "&Yes"), yes);
+    }
+};
+
+QTEST_MAIN(TestTranslations)
+#include "tst_translations.moc"
