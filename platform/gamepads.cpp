@@ -71,9 +71,16 @@ unsigned stickBits(int x, int y)
 
 QObject *Gamepads::activeTarget()
 {
+    QWidget *active = QApplication::activeWindow();
+    if (!active)
+        return nullptr; // another application has the focus
+    // A box that has just opened may not be active yet: it is the one that
+    // answers the keys all the same.
+    if (QWidget *box = QApplication::activeModalWidget())
+        return box->focusWidget() ? box->focusWidget() : box;
     if (QWidget *widget = QApplication::focusWidget())
         return widget;
-    return QApplication::activeWindow();
+    return active;
 }
 
 Gamepads::Gamepads(Clock &clock, Target target)
@@ -226,8 +233,9 @@ void Gamepads::postKey(int qtKey, quint32 scanCode, bool press, bool autoRepeat)
         return;
     // Posted, not sent: a key may open a box, whose own event loop must not
     // run inside a poll. Qt drops the posted events of a deleted receiver.
-    QCoreApplication::postEvent(target, new QKeyEvent(press ? QEvent::KeyPress : QEvent::KeyRelease, qtKey,
-                                                      Qt::NoModifier, scanCode, 0, 0, QString(), autoRepeat));
+    QCoreApplication::postEvent(target,
+                                new QKeyEvent(press ? QEvent::KeyPress : QEvent::KeyRelease, qtKey, Qt::NoModifier,
+                                              scanCode, 0, 0, QString(), autoRepeat));
 }
 
 } // namespace platform

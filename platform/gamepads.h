@@ -34,8 +34,8 @@ public:
 
     // Where the keys go; nullptr drops them.
     using Target = std::function<QObject *()>;
-    // The focus widget, else the active window: nullptr when no window of
-    // the program is active.
+    // The open box, else the focus widget, else the active window: nullptr
+    // when no window of the program is active.
     static QObject *activeTarget();
 
     explicit Gamepads(Clock &clock, Target target = &Gamepads::activeTarget);
