@@ -57,12 +57,15 @@ public:
     // "stick up" and so on push the left stick all the way.
     void set(const QString &control, bool down)
     {
-        static const std::map<QString, SDL_GameControllerButton> buttons{
-            {"up", SDL_CONTROLLER_BUTTON_DPAD_UP},       {"down", SDL_CONTROLLER_BUTTON_DPAD_DOWN},
-            {"left", SDL_CONTROLLER_BUTTON_DPAD_LEFT},   {"right", SDL_CONTROLLER_BUTTON_DPAD_RIGHT},
-            {"A", SDL_CONTROLLER_BUTTON_A},              {"B", SDL_CONTROLLER_BUTTON_B},
-            {"Start", SDL_CONTROLLER_BUTTON_START},      {"X", SDL_CONTROLLER_BUTTON_X},
-            {"Back", SDL_CONTROLLER_BUTTON_BACK}};
+        static const std::map<QString, SDL_GameControllerButton> buttons{{"up", SDL_CONTROLLER_BUTTON_DPAD_UP},
+                                                                         {"down", SDL_CONTROLLER_BUTTON_DPAD_DOWN},
+                                                                         {"left", SDL_CONTROLLER_BUTTON_DPAD_LEFT},
+                                                                         {"right", SDL_CONTROLLER_BUTTON_DPAD_RIGHT},
+                                                                         {"A", SDL_CONTROLLER_BUTTON_A},
+                                                                         {"B", SDL_CONTROLLER_BUTTON_B},
+                                                                         {"Start", SDL_CONTROLLER_BUTTON_START},
+                                                                         {"X", SDL_CONTROLLER_BUTTON_X},
+                                                                         {"Back", SDL_CONTROLLER_BUTTON_BACK}};
         static const std::map<QString, std::pair<SDL_GameControllerAxis, int>> sticks{
             {"stick up", {SDL_CONTROLLER_AXIS_LEFTY, -32767}},
             {"stick down", {SDL_CONTROLLER_AXIS_LEFTY, 32767}},
@@ -152,6 +155,7 @@ private slots:
     void answersBoxes_data();
     void answersBoxes();
     void menuAndRules();
+    void twoPadsHoldOneDirection();
     void aPadPulledLeavesTheKeyboard();
     void aWholeGame();
     void noPadPollsOnceASecond();
@@ -248,6 +252,28 @@ void TestGamepads::menuAndRules()
     s.press("B");
     QVERIFY(!s.program.rules.isVisible());
     QVERIFY(s.program.mainMenu.isVisible());
+}
+
+// A second pad plays too; the same direction held on both is one held key.
+void TestGamepads::twoPadsHoldOneDirection()
+{
+    PadSession s;
+    VirtualPad second;
+    s.let(Gamepads::padPollMs);
+    QCOMPARE(s.pads.padCount(), 2);
+    s.press("down");
+    s.press("A");
+    game::QuillwayGame &g = s.program.game;
+    const float top = g.Hog.Top();
+    second.set("up", true);
+    s.let(Gamepads::padPollMs);
+    s.pad.set("up", true); // no second press while the first is held
+    s.let(Gamepads::padPollMs);
+    second.set("up", false);
+    s.let(Gamepads::padPollMs);
+    s.pad.set("up", false);
+    s.let(Gamepads::padPollMs);
+    QCOMPARE(g.Hog.Top(), top - 1080.f);
 }
 
 void TestGamepads::aPadPulledLeavesTheKeyboard()
