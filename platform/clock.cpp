@@ -2,26 +2,26 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "clock.h"
 
-#include "timer.h"
-
 #include <algorithm>
 
 namespace platform {
 
+Ticking::~Ticking() = default;
+
 Clock::~Clock() = default;
 
-Clock::Entry *Clock::find(const Timer *timer)
+Clock::Entry *Clock::find(const Ticking *timer)
 {
     auto it = std::find_if(m_entries.begin(), m_entries.end(), [timer](const Entry &e) { return e.timer == timer; });
     return it == m_entries.end() ? nullptr : &*it;
 }
 
-const Clock::Entry *Clock::find(const Timer *timer) const
+const Clock::Entry *Clock::find(const Ticking *timer) const
 {
     return const_cast<Clock *>(this)->find(timer);
 }
 
-void Clock::arm(Timer *timer, qint64 due)
+void Clock::arm(Ticking *timer, qint64 due)
 {
     if (Entry *entry = find(timer)) {
         entry->due = due;
@@ -36,7 +36,7 @@ void Clock::arm(Timer *timer, qint64 due)
     scheduleChanged();
 }
 
-void Clock::disarm(Timer *timer)
+void Clock::disarm(Ticking *timer)
 {
     auto it = std::find_if(m_entries.begin(), m_entries.end(), [timer](const Entry &e) { return e.timer == timer; });
     if (it != m_entries.end()) {
@@ -46,7 +46,7 @@ void Clock::disarm(Timer *timer)
     }
 }
 
-void Clock::intervalChanged(Timer *timer)
+void Clock::intervalChanged(Ticking *timer)
 {
     Entry *entry = find(timer);
     if (!entry)
@@ -60,7 +60,7 @@ void Clock::intervalChanged(Timer *timer)
     arm(timer, now() + timer->period());
 }
 
-bool Clock::isArmed(const Timer *timer) const
+bool Clock::isArmed(const Ticking *timer) const
 {
     return find(timer) != nullptr;
 }
@@ -85,7 +85,7 @@ bool Clock::deliverOne(qint64 upTo)
     if (!earliest || earliest->due > upTo)
         return false;
 
-    Timer *timer = earliest->timer;
+    Ticking *timer = earliest->timer;
     const qint64 due = earliest->due;
     const quint64 generation = earliest->generation;
     find(timer)->busy = true;

@@ -8,7 +8,19 @@
 
 namespace platform {
 
-class Timer;
+// What the clock ticks: a window's Timer, or a timer of the layer itself
+// (the game controllers' polling).
+class Ticking
+{
+public:
+    virtual ~Ticking();
+    // The gap between two ticks, 0 when it does not tick.
+    virtual int period() const = 0;
+    // Construction order, which orders ticks due at the same moment.
+    virtual quint64 sequence() const = 0;
+    // Called by the clock for one tick.
+    virtual void fire() = 0;
+};
 
 // The time base that every window timer runs on, and the schedule of the
 // timers that are armed. Two clocks exist: RealClock (the event loop) and
@@ -41,11 +53,11 @@ public:
     // Milliseconds since the clock started.
     virtual qint64 now() const = 0;
 
-    // Called by Timer only.
-    void arm(Timer *timer, qint64 due);
-    void disarm(Timer *timer);
-    void intervalChanged(Timer *timer);
-    bool isArmed(const Timer *timer) const;
+    // Called by what it ticks only.
+    void arm(Ticking *timer, qint64 due);
+    void disarm(Ticking *timer);
+    void intervalChanged(Ticking *timer);
+    bool isArmed(const Ticking *timer) const;
 
 protected:
     // The earliest due time of an armed timer that is not inside its own
@@ -59,13 +71,13 @@ protected:
 
 private:
     struct Entry {
-        Timer *timer;
+        Ticking *timer;
         qint64 due;
         quint64 generation; // bumped on every arm/disarm, so a tick can tell it was re-armed
         bool busy;
     };
-    Entry *find(const Timer *timer);
-    const Entry *find(const Timer *timer) const;
+    Entry *find(const Ticking *timer);
+    const Entry *find(const Ticking *timer) const;
 
     std::vector<Entry> m_entries;
     quint64 m_generation = 0;

@@ -4,6 +4,7 @@
 
 #include "app.h"
 #include "dialogs.h"
+#include "gamepads.h"
 #include "realclock.h"
 #include "startup.h"
 
@@ -58,6 +59,7 @@ int runOnDesktop(const char *programName, const std::function<int(App &)> &body)
     RealClock clock;
     QtDialogs dialogs;
     App app(clock, dialogs);
+    Gamepads pads(clock);
     const int status = body(app);
     watch = nullptr;
     return status;

@@ -9,7 +9,8 @@ namespace platform {
 class App;
 
 // Runs the program on the desktop: Qt's application, given no command line
-// (not even Qt's own options), the real clock and the real boxes. `body`
+// (not even Qt's own options), the real clock, the real boxes and the game
+// controllers (see Gamepads). `body`
 // creates the windows, shows the first one and returns eventLoop().
 // On GNOME's Wayland session it runs through XWayland (see platformFor).
 // The program writes no log: Qt's own messages are dropped, except one line

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "clock.h"
 #include "control.h"
 
 #include <functional>
@@ -13,7 +14,7 @@ namespace platform {
 // Clock for the exact schedule. Timers enabled in the layout start counting
 // when their window is loaded; unloading the window stops them, and a tick
 // already due then is dropped.
-class Timer final : public Control
+class Timer final : public Control, public Ticking
 {
 public:
     Timer(Form *form, const QString &name, int interval, bool enabled, std::function<void()> onTimer);
@@ -25,15 +26,15 @@ public:
     void setInterval(int ms);
 
     // The period the clock actually uses.
-    int period() const;
+    int period() const override;
 
     void reset() override;
     void unloaded() override;
 
     // Called by the clock for one tick.
-    void fire();
+    void fire() override;
     // Construction order, which orders ticks due at the same moment.
-    quint64 sequence() const { return m_sequence; }
+    quint64 sequence() const override { return m_sequence; }
 
 private:
     quint64 m_sequence;

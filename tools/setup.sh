@@ -26,7 +26,7 @@ stage() {
 
 packages=(
     cmake ninja-build g++ pkg-config
-    qt6-base-dev qt6-base-dev-tools libgl-dev
+    qt6-base-dev qt6-base-dev-tools libgl-dev libsdl2-dev
     fonts-liberation2
     qt6-l10n-tools qt6-tools-dev qt6-translations-l10n fonts-wqy-microhei
     xvfb xauth xdotool x11-utils x11-xserver-utils imagemagick openbox

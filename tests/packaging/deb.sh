@@ -40,7 +40,7 @@ for program in quillway quillway-launcher; do
 done
 
 field() { dpkg-deb -f "$deb" "$1"; }
-for lib in fonts-liberation2 libc6 libqt6core6 libqt6gui6 libqt6widgets6; do
+for lib in fonts-liberation2 libc6 libqt6core6 libqt6gui6 libqt6widgets6 libsdl2-2.0-0; do
     [[ ", $(field Depends)" == *", $lib"* ]] || fail "Depends lacks $lib: $(field Depends)"
 done
 [ "$(field Recommends)" = "qt6-wayland, fonts-wqy-microhei, qt6-translations-l10n" ] || fail "Recommends: $(field Recommends)"
