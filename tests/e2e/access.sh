@@ -8,15 +8,8 @@
 # Russian layout the key in P's place pauses.
 # Usage: access.sh path/to/quillway
 set -euo pipefail
-if [ -z "${E2E_PRIVATE_BUS:-}" ]; then
-    E2E_PRIVATE_BUS=1 exec dbus-run-session -- bash "$0" "$@" 2> >(grep -v 'dbus-daemon\|SpiRegistry' >&2)
-fi
-source "$(dirname "$0")/xsession.sh"
-source "$(dirname "$0")/player.sh"
+source "$(dirname "$0")/a11ysession.sh"
 game=$1
-# Qt speaks to screen readers when the desktop says one runs; here none does.
-export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
-reader() { /usr/bin/python3 "$(dirname "$0")/atspi.py" "$@" 2>"$e2e_tmp/reader.log"; }
 
 start_game "$game"
 menu=$(window_named "Quillway - Main Menu") || fail "no main menu"

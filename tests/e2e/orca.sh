@@ -11,14 +11,8 @@
 # question with its buttons.
 # Usage: orca.sh path/to/quillway
 set -euo pipefail
-if [ -z "${E2E_PRIVATE_BUS:-}" ]; then
-    E2E_PRIVATE_BUS=1 exec dbus-run-session -- bash "$0" "$@" 2> >(grep -v 'dbus-daemon\|SpiRegistry' >&2)
-fi
-source "$(dirname "$0")/xsession.sh"
-source "$(dirname "$0")/player.sh"
+source "$(dirname "$0")/a11ysession.sh"
 game=$1
-# The desktop tells Qt that a screen reader runs; this bare session cannot.
-export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 
 speechd_pid=
 orca_pid=
