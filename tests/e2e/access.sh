@@ -8,7 +8,7 @@
 # Russian layout the key in P's place pauses.
 # Usage: access.sh path/to/quillway
 set -euo pipefail
-source "$(dirname "$0")/a11ysession.sh"
+source "$(dirname "$0")/lib/a11ysession.sh"
 game=$1
 
 start_game "$game"
@@ -21,7 +21,6 @@ done
 # The keyboard alone: the second item is Rules; Escape closes them.
 xdotool windowactivate --sync "$menu" 2>/dev/null || true
 xdotool key Tab Tab
-[ -n "${E2E_SHOTS:-}" ] && sleep 0.3 && import -window "$menu" "$E2E_SHOTS/menu-keyboard.png"
 xdotool key Return
 rules=$(window_named "Quillway - Rules") || fail "Tab, Tab, Return did not open the rules"
 text=$(reader items "Quillway - Rules") || fail "the reader found no rules window"
@@ -33,10 +32,10 @@ window_gone "Quillway - Rules" || fail "Escape left the rules window open"
 
 # The reader's press of New Game is a click; the game's first tick reads out
 # the lives and the level.
-/usr/bin/python3 "$(dirname "$0")/atspi.py" hear 2 >"$e2e_tmp/heard.log" 2>&1 &
+/usr/bin/python3 "$(dirname "$0")/lib/atspi.py" hear 2 >"$e2e_tmp/heard.log" 2>&1 &
 listener=$!
 e2e_pids+=("$listener")
-for _ in $(seq 50); do grep -qs listening "$e2e_tmp/heard.log" && break; sleep 0.1; done
+within 20 grep -qs listening "$e2e_tmp/heard.log" || fail "the listener did not start: $(cat "$e2e_tmp/heard.log")"
 reader press "Quillway - Main Menu" "New Game" || fail "cannot press New Game: $(cat "$e2e_tmp/reader.log")"
 title_matches '^Quillway - Game - Score' || fail "New Game pressed by the reader opened no game"
 wait "$listener"
