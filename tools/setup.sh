@@ -132,8 +132,8 @@ test)
     # installed game.
     tested=0
     if [ "$built" -eq 0 ]; then
-        stage "Testing 2 of 2 in build/: the unit suites, the package and the game installed"
-        (cd "$build" && ctest -L 'unit|package' --output-on-failure -j "$jobs") || tested=$?
+        stage "Testing 2 of 2 in build/: the unit suites, the checks of the pictures and desktop files, the package and the game installed"
+        (cd "$build" && ctest -L 'unit|check|package' --output-on-failure -j "$jobs") || tested=$?
     fi
     stage "Testing 1 of 2: the report of the suite in build-asan/"
     first=0
