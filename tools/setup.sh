@@ -21,6 +21,14 @@ build="$top/build"
 asan="$top/build-asan"
 jobs=$(nproc)
 
+# Gives a process and those it started their normal priority back; only
+# root may raise one, so for anyone else this does nothing.
+unnice() {
+    local child
+    renice -n 0 -p "$1" >/dev/null 2>&1 || return 0
+    for child in $(pgrep -P "$1"); do unnice "$child"; done
+}
+
 # Says which stage the command has reached and how long it has run.
 stage() {
     printf '\n=== %d:%02d  %s\n' $((SECONDS / 60)) $((SECONDS % 60)) "$*"
@@ -126,8 +134,16 @@ test)
     report="$asan/suite.log"
     (cd "$asan" && ctest -LE package --output-on-failure -j "$((jobs + 1))") >"$report" 2>&1 &
     suite=$!
+    # Once the suite has ended no test's timing is left to protect, and the
+    # build gets its normal priority back, so that other work on a busy
+    # machine does not starve it (only root may raise a priority: anyone
+    # else's build stays at the lower one).
     built=0
-    { configure && nice -n 10 cmake --build "$build" -j "$jobs"; } || built=$?
+    configure
+    nice -n 10 cmake --build "$build" -j "$jobs" &
+    second=$!
+    { tail --pid="$suite" -f /dev/null; unnice "$second"; } &
+    wait "$second" || built=$?
     # The build that is shipped: its unit suites, and its package and
     # installed game.
     tested=0
