@@ -17,17 +17,26 @@
 within() {
     local seconds=$1 end out
     shift
-    end=$((${EPOCHREALTIME//[!0-9]/} + seconds * 1000000))
+    end=$(($(centiseconds) + seconds * 100))
     while :; do
         if out=$("$@" 2>/dev/null); then
             [ -z "$out" ] || printf '%s\n' "$out"
             return 0
         fi
-        [ "${EPOCHREALTIME//[!0-9]/}" -lt "$end" ] || break
+        [ "$(centiseconds)" -lt "$end" ] || break
         sleep 0.1
     done
     echo "(waited $seconds s in vain for: $*)" >&2
     return 1
+}
+
+# Hundredths of a second since the machine started: a clock that no setting
+# of the time of day moves (a virtual machine's may be set forward at any
+# moment, which cut a deadline short).
+centiseconds() {
+    local up
+    read -r up _ </proc/uptime
+    echo $((10#${up/./}))
 }
 
 # True when none of these processes (empty ids skipped) runs any more.

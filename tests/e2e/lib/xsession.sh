@@ -87,11 +87,12 @@ fail() {
 # long, so this one wait is generous (three minutes, inside CTest's five for
 # a test); the waits in the tests stay short.
 wm_ready() {
-    local bound=${E2E_READY_SECONDS:-180} start=$SECONDS id= w t0 again=0 next=$((SECONDS + 2))
+    local bound=${E2E_READY_SECONDS:-180} start id= w t0 again=0 next
+    start=$(centiseconds) next=$((start + 200))
     t0=$(date +%s%N)
     until xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; do
         kill -0 "$wm_pid" 2>/dev/null || fail "the window manager (openbox) ended: $(cat "$e2e_tmp/openbox.log")"
-        [ $((SECONDS - start)) -lt "$bound" ] || fail "the window manager (openbox) did not start within $bound s"
+        [ $(($(centiseconds) - start)) -lt $((bound * 100)) ] || fail "the window manager (openbox) did not start within $bound s"
         sleep 0.1
     done
     xmessage -name e2e-probe "probe" >/dev/null 2>&1 &
@@ -99,14 +100,14 @@ wm_ready() {
     # Viewable, and with the WM_STATE that the window manager gives the windows it manages.
     until [ -n "$id" ] && xprop -id "$id" WM_STATE 2>/dev/null | grep -q 'window state: Normal'; do
         kill -0 "$probe_pid" 2>/dev/null || fail "the probe window (xmessage) could not start"
-        [ $((SECONDS - start)) -lt "$bound" ] ||
+        [ $(($(centiseconds) - start)) -lt $((bound * 100)) ] ||
             fail "the window manager (openbox) did not show a probe window within $bound s"
         sleep 0.1
         id=$(xdotool search --onlyvisible --classname '^e2e-probe$' 2>/dev/null | head -n 1) || true
-        if [ -z "$id" ] && [ "$SECONDS" -ge "$next" ]; then
+        if [ -z "$id" ] && [ "$(centiseconds)" -ge "$next" ]; then
             w=$(xdotool search --classname '^e2e-probe$' 2>/dev/null | head -n 1) || true
             [ -n "$w" ] && xdotool windowmap "$w" 2>/dev/null && again=$((again + 1))
-            next=$((SECONDS + 2))
+            next=$(($(centiseconds) + 200))
         fi
     done
     kill "$probe_pid" 2>/dev/null || true
