@@ -30,7 +30,7 @@ game_window=$(window_named "Quillway - Game.*") || fail "no game window"
 # bar is full again, and the title shows the life lost from its first tick:
 # 72 points lost to the full bar and one to that tick, or a few more if this
 # look comes late.
-title_within " - Lives: 2 - " 30 || fail "the time-out took no life"
+title_within " - Lives: 2 - " 60 || fail "the time-out took no life"
 after=$(score_of "$game_window") || fail "no score in the game window's title"
 [ "$after" -le -73 ] && [ "$after" -ge -78 ] || fail "score $after after the time-out, not -73"
 # Then the traffic, quicker than two more time-outs: one step up into the red
