@@ -10,7 +10,7 @@
 # pace (bench_minimal_window --animate).
 # Usage: bench/cpu.sh [build folder] [seconds] (defaults: build, 30)
 set -euo pipefail
-source "$(dirname "$0")/../tests/e2e/xsession.sh"
+source "$(dirname "$0")/../tests/e2e/lib/xsession.sh"
 build=$(cd "${1:-build}" && pwd)
 seconds=${2:-30}
 hz=$(getconf CLK_TCK)

@@ -10,7 +10,7 @@
 # Usage: bench/memory.sh [build folder] (default build)
 set -euo pipefail
 build=$(cd "${1:-build}" && pwd)
-source "$(dirname "$0")/../tests/e2e/xsession.sh"
+source "$(dirname "$0")/../tests/e2e/lib/xsession.sh"
 mkdir -p "$XDG_DATA_HOME/quillway/data"
 
 peak_kib() { awk '/^VmHWM:/ { print $2 }' "/proc/$game_pid/status"; }

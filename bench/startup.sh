@@ -8,6 +8,6 @@
 set -euo pipefail
 build=$(cd "${1:-build}" && pwd)
 runs=${2:-31}
-source "$(dirname "$0")/../tests/e2e/xsession.sh"
+source "$(dirname "$0")/../tests/e2e/lib/xsession.sh"
 mkdir -p "$XDG_DATA_HOME/quillway/data"
 "$build/bench_startup" "$runs" "Quillway - Main Menu" "$build/quillway" Minimal "$build/bench_minimal_window"

@@ -12,7 +12,7 @@ set -euo pipefail
 build=$(cd "${1:-build}" && pwd)
 minutes=${2:-10}
 RANDOM=${3:-1208}
-source "$(dirname "$0")/../tests/e2e/xsession.sh"
+source "$(dirname "$0")/../tests/e2e/lib/xsession.sh"
 mkdir -p "$XDG_DATA_HOME/quillway/data"
 
 rss_kib() { awk '/^VmRSS:/ { print $2 }' "/proc/$game_pid/status"; }

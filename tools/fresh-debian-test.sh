@@ -112,8 +112,9 @@ wait "$chroot_pid" || status=$?
 chroot_pid=
 end=$(date +%s)
 
-# How long each end-to-end session waited for its window manager.
-grep -h 'window manager ready' "$root/root/quillway/build/Testing/Temporary/LastTest.log" 2>/dev/null || true
+# How long each end-to-end session (in the sanitizer build) waited for its
+# window manager.
+grep -h 'window manager ready' "$root/root/quillway/build-asan/Testing/Temporary/LastTest.log" 2>/dev/null || true
 echo "fresh system made in $((made - start)) s; tools/setup.sh test took $((end - made)) s; $((end - start)) s in all"
 if [ "$status" -eq 0 ]; then
     echo "PASSED on its first run"

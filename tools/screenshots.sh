@@ -6,8 +6,8 @@
 #   tools/screenshots.sh build/quillway docs
 set -euo pipefail
 export E2E_SCREEN=1280x1024x24 # room for the game window at scale 2
-source "$(dirname "$0")/../tests/e2e/xsession.sh"
-source "$(dirname "$0")/../tests/e2e/player.sh"
+source "$(dirname "$0")/../tests/e2e/lib/xsession.sh"
+source "$(dirname "$0")/../tests/e2e/lib/player.sh"
 game=$(realpath "$1")
 out=$(realpath "$2")
 

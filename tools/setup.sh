@@ -4,8 +4,10 @@
 #
 # Sets Quillway up on a Debian 12 machine and then plays it or tests it:
 #   tools/setup.sh play   installs what is missing, builds, starts the game
-#   tools/setup.sh test   installs what is missing, builds, runs every test,
-#                         then again built with sanitizers, with the fuzzers
+#   tools/setup.sh test   installs what is missing, builds with sanitizers and
+#                         runs every test there, the fuzzers too, and beside
+#                         them builds again with g++ and runs the unit suites
+#                         and the package's tests there
 #   tools/setup.sh quick  rebuilds and runs only the unit suites: no end-to-end
 #                         tests, no sanitizer build; the loop while working
 #   tools/setup.sh format formats every C++ file with clang-format (the
@@ -18,6 +20,14 @@ top=$(cd "$(dirname "$0")/.." && pwd)
 build="$top/build"
 asan="$top/build-asan"
 jobs=$(nproc)
+
+# Gives a process and those it started their normal priority back; only
+# root may raise one, so for anyone else this does nothing.
+unnice() {
+    local child
+    renice -n 0 -p "$1" >/dev/null 2>&1 || return 0
+    for child in $(pgrep -P "$1"); do unnice "$child"; done
+}
 
 # Says which stage the command has reached and how long it has run.
 stage() {
@@ -109,31 +119,45 @@ test)
     trap 'status=$?; [ "$status" -eq 0 ] || stage "Stopped: failed with status $status"' EXIT
     stage "Checking the format of every C++ file"
     check_format
-    stage "Building 1 of 2: everything, with g++, in build/"
-    configure
-    cmake --build "$build" -j "$jobs"
-    # The end-to-end tests spend most of their time waiting on the game's real
-    # clock, so the second build runs beside the first suite, at a lower
-    # priority that leaves the tests' timing alone. The suite's report
-    # follows the build.
-    stage "Testing 1 of 2 in build/, and building 2 of 2 beside it: everything again with clang, AddressSanitizer and UndefinedBehaviorSanitizer, in build-asan/"
-    report="$build/suite.log"
-    (cd "$build" && ctest --output-on-failure -j "$jobs") >"$report" 2>&1 &
+    # The sanitizer build comes first: its suite holds every end-to-end test
+    # (the sanitizers also find memory faults on the real windows' paths),
+    # which spend most of their time waiting on the game's real clock, so the
+    # second build runs beside that suite, at a lower priority that leaves the
+    # tests' timing alone. The suite's report follows the second build's
+    # tests.
+    stage "Building 1 of 2: everything with clang, AddressSanitizer and UndefinedBehaviorSanitizer, in build-asan/"
+    configure_asan
+    cmake --build "$asan" -j "$jobs"
+    # One test more than there are cores: the game-over and Wayland tests
+    # spend their half minutes waiting on the game's clock.
+    stage "Testing 1 of 2 in build-asan/: end to end, the unit suites and the fuzzers; building 2 of 2 beside it: everything again with g++, in build/"
+    report="$asan/suite.log"
+    (cd "$asan" && ctest -LE package --output-on-failure -j "$((jobs + 1))") >"$report" 2>&1 &
     suite=$!
+    # Once the suite has ended no test's timing is left to protect, and the
+    # build gets its normal priority back, so that other work on a busy
+    # machine does not starve it (only root may raise a priority: anyone
+    # else's build stays at the lower one).
     built=0
-    { configure_asan && nice -n 10 cmake --build "$asan" -j "$jobs"; } || built=$?
-    stage "Testing 1 of 2: the report of the suite in build/"
+    configure
+    nice -n 10 cmake --build "$build" -j "$jobs" &
+    second=$!
+    { tail --pid="$suite" -f /dev/null; unnice "$second"; } &
+    wait "$second" || built=$?
+    # The build that is shipped: its unit suites, and its package and
+    # installed game.
     tested=0
-    wait "$suite" || tested=$?
+    if [ "$built" -eq 0 ]; then
+        stage "Testing 2 of 2 in build/: the unit suites, the checks of the pictures and desktop files, the package and the game installed"
+        (cd "$build" && ctest -L 'unit|check|package' --output-on-failure -j "$jobs") || tested=$?
+    fi
+    stage "Testing 1 of 2: the report of the suite in build-asan/"
+    first=0
+    wait "$suite" || first=$?
     cat "$report"
     [ "$built" -eq 0 ] || { echo "Building 2 of 2 failed: its output is above this report." >&2; exit "$built"; }
-    [ "$tested" -eq 0 ] || exit "$tested"
-    # The fuzzers run for a bounded number of inputs each. One test more than
-    # there are cores: the game-over test spends its half minute waiting on
-    # the game's clock.
-    stage "Testing 2 of 2: the whole suite and the fuzzers in build-asan/"
-    cd "$asan"
-    exec ctest --output-on-failure -j "$((jobs + 1))"
+    [ "$tested" -eq 0 ] || { echo "Testing 2 of 2 failed: its report is above this one." >&2; exit "$tested"; }
+    exit "$first"
     ;;
 *)
     echo "usage: $0 play|test|quick|format" >&2

@@ -8,7 +8,7 @@
 # Russian layout the key in P's place pauses.
 # Usage: access.sh path/to/quillway
 set -euo pipefail
-source "$(dirname "$0")/a11ysession.sh"
+source "$(dirname "$0")/lib/a11ysession.sh"
 game=$1
 
 start_game "$game"
@@ -21,7 +21,6 @@ done
 # The keyboard alone: the second item is Rules; Escape closes them.
 xdotool windowactivate --sync "$menu" 2>/dev/null || true
 xdotool key Tab Tab
-[ -n "${E2E_SHOTS:-}" ] && sleep 0.3 && import -window "$menu" "$E2E_SHOTS/menu-keyboard.png"
 xdotool key Return
 rules=$(window_named "Quillway - Rules") || fail "Tab, Tab, Return did not open the rules"
 text=$(reader items "Quillway - Rules") || fail "the reader found no rules window"
@@ -32,23 +31,26 @@ xdotool key Escape
 window_gone "Quillway - Rules" || fail "Escape left the rules window open"
 
 # The reader's press of New Game is a click; the game's first tick reads out
-# the lives and the level.
-/usr/bin/python3 "$(dirname "$0")/atspi.py" hear 2 >"$e2e_tmp/heard.log" 2>&1 &
+# the lives and the level. The listener hears for up to 30 s, and is stopped
+# once it has heard them.
+/usr/bin/python3 "$(dirname "$0")/lib/atspi.py" hear 30 >"$e2e_tmp/heard.log" 2>&1 &
 listener=$!
 e2e_pids+=("$listener")
-for _ in $(seq 50); do grep -qs listening "$e2e_tmp/heard.log" && break; sleep 0.1; done
+within 20 grep -qs listening "$e2e_tmp/heard.log" || fail "the listener did not start: $(cat "$e2e_tmp/heard.log")"
 reader press "Quillway - Main Menu" "New Game" || fail "cannot press New Game: $(cat "$e2e_tmp/reader.log")"
 title_matches '^Quillway - Game - Score' || fail "New Game pressed by the reader opened no game"
-wait "$listener"
-grep -x 'Score: 0 - Lives: 3 - Level: 1' "$e2e_tmp/heard.log" >/dev/null || fail "nothing read out at the start: $(cat "$e2e_tmp/heard.log")"
-play=$(xdotool search --onlyvisible --name '^Quillway - Game' | head -n 1)
+within 20 grep -x 'Score: 0 - Lives: 3 - Level: 1' "$e2e_tmp/heard.log" >/dev/null ||
+    fail "nothing read out at the start: $(cat "$e2e_tmp/heard.log")"
+stop_pids "$listener"
+e2e_pids=()
+play=$(visible_window '^Quillway - Game') || fail "no game window"
 
 setxkbmap ru || fail "no Russian layout"
 # grep reads on to the end: leaving early would end xmodmap with SIGPIPE.
 xmodmap -pke | grep '^keycode  33 = Cyrillic_ze' >/dev/null || fail "the Russian layout has no з in P's place"
 xdotool windowactivate --sync "$play" 2>/dev/null || true
 xdotool key Cyrillic_ze
-title_within ' - Paused$' 3 || fail "з in P's place did not pause: $(xdotool getwindowname "$play")"
+title_within ' - Paused$' 10 || fail "з in P's place did not pause: $(xdotool getwindowname "$play")"
 reader items "Quillway - Game" | grep -x 'label: Paused' >/dev/null || fail "the reader does not hear the pause"
 
 # Quit from the keyboard too (Rules was chosen last: Tab goes on to Quit); the

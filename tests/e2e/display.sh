@@ -13,6 +13,7 @@
 # About five seconds.
 # Usage: display.sh path/to/quillway
 set -euo pipefail
+source "$(dirname "$0")/lib/wait.sh"
 game=$1
 
 e2e_tmp=$(mktemp -d)
@@ -78,67 +79,67 @@ env -i PATH="$PATH" HOME="$HOME" XDG_RUNTIME_DIR="$XDG_RUNTIME_DIR" XDG_CURRENT_
     XDG_SESSION_TYPE=wayland dbus-run-session -- mutter --headless --wayland --virtual-monitor 1280x1024 \
     >"$e2e_tmp/mutter.log" 2>&1 &
 session_pid=$!
-for _ in $(seq 100); do
-    [ -z "$bus_pid" ] && bus_pid=$(pgrep -P "$session_pid" -x dbus-daemon || true)
-    [ -z "$mutter_pid" ] && mutter_pid=$(pgrep -P "$session_pid" -x mutter || true)
-    [ -n "$mutter_pid" ] && xwayland_pid=$(pgrep -P "$mutter_pid" -x Xwayland || true)
-    [ -n "$xwayland_pid" ] && [ -S "$XDG_RUNTIME_DIR/wayland-0" ] && break
-    kill -0 "$session_pid" 2>/dev/null || fail "mutter ended"
-    sleep 0.1
-done
-[ -n "$xwayland_pid" ] || fail "mutter started no XWayland"
+# The process of parent $1 named $2, once it runs.
+child_of() { pgrep -P "$1" -x "$2"; }
+bus_pid=$(within 20 child_of "$session_pid" dbus-daemon) || fail "no D-Bus session for mutter"
+mutter_pid=$(within 20 child_of "$session_pid" mutter) || fail "mutter did not start"
+xwayland_pid=$(within 20 child_of "$mutter_pid" Xwayland) || fail "mutter started no XWayland"
+within 20 test -S "$XDG_RUNTIME_DIR/wayland-0" || fail "mutter made no Wayland socket"
 read -r -a xwayland_args <<<"$(ps -o args= -p "$xwayland_pid")"
+[[ "${xwayland_args[1]:-}" =~ ^:[0-9]+$ ]] || fail "no display number in XWayland's command line: ${xwayland_args[*]}"
 export DISPLAY=${xwayland_args[1]}
 for ((i = 0; i < ${#xwayland_args[@]}; i++)); do
     [ "${xwayland_args[i]}" = -auth ] && export XAUTHORITY=${xwayland_args[i + 1]}
 done
-for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
-xdpyinfo >/dev/null 2>&1 || fail "XWayland on $DISPLAY does not answer"
+within 20 xdpyinfo >/dev/null || fail "XWayland on $DISPLAY does not answer"
 export WAYLAND_DISPLAY=wayland-0 XDG_CURRENT_DESKTOP=GNOME XDG_SESSION_TYPE=wayland
 
-# The X window titled exactly so, or nothing, after up to 10 s.
-x_window() {
-    for _ in $(seq 100); do
-        xwininfo -root -tree | awk -v t="\"$1\":" 'index($0, t) { print $1; f = 1; exit } END { exit !f }' &&
-            return 0
-        sleep 0.1
-    done
-    return 1
+# The X window titled exactly so, now. awk reads to the end: leaving early
+# would end xwininfo with SIGPIPE, and pipefail would count it.
+x_window_now() {
+    xwininfo -root -tree | awk -v t="\"$1\":" 'index($0, t) && !f { print $1; f = 1 } END { exit !f }'
 }
+# The X window titled exactly so, waiting up to 20 s.
+x_window() { within 20 x_window_now "$1"; }
 
 # Asked for Wayland: the menu's title goes to the compositor, and X never
 # sees the game. It stays open beside the next one.
 QT_QPA_PLATFORM=wayland WAYLAND_DEBUG=client "$game" >"$e2e_tmp/wayland.log" 2>&1 &
 wayland_game_pid=$!
-for _ in $(seq 100); do
-    grep -qs 'set_title("Quillway - Main Menu")' "$e2e_tmp/wayland.log" && break
-    sleep 0.1
-done
-grep -q 'set_title("Quillway - Main Menu")' "$e2e_tmp/wayland.log" || fail "QT_QPA_PLATFORM=wayland: no menu on Wayland"
-xwininfo -root -tree | grep -q '"Quillway' && fail "QT_QPA_PLATFORM=wayland: a window on X"
+within 20 grep -qs 'set_title("Quillway - Main Menu")' "$e2e_tmp/wayland.log" ||
+    fail "QT_QPA_PLATFORM=wayland: no menu on Wayland"
+xwininfo -root -tree | grep '"Quillway' >/dev/null && fail "QT_QPA_PLATFORM=wayland: a window on X"
 echo "QT_QPA_PLATFORM=wayland: on Wayland"
 
 # No platform chosen: XWayland, where mutter draws the title bar.
 "$game" >"$e2e_tmp/out.log" 2>&1 &
 game_pid=$!
 menu=$(x_window "Quillway - Main Menu") || fail "no menu on X"
-xprop -id "$menu" _NET_WM_NAME | grep -qx '_NET_WM_NAME(UTF8_STRING) = "Quillway - Main Menu"' || fail "the menu's title"
-xprop -id "$menu" _NET_WM_ALLOWED_ACTIONS | grep -q MAXIMIZE && fail "the menu can be maximised"
+xprop -id "$menu" _NET_WM_NAME | grep -x '_NET_WM_NAME(UTF8_STRING) = "Quillway - Main Menu"' >/dev/null ||
+    fail "the menu's title"
+# mutter says which actions it allows once it manages the window.
+is_set() { xprop -id "$1" "$2" | grep -F ' = '; }
+actions=$(within 20 is_set "$menu" _NET_WM_ALLOWED_ACTIONS) || fail "mutter never managed the menu: no allowed actions"
+grep MAXIMIZE <<<"$actions" >/dev/null && fail "the menu can be maximised"
 read -r width height < <(xdpyinfo | awk '/dimensions:/ { split($2, d, "x"); print d[1], d[2] }')
-read -r x y w h < <(xwininfo -id "$menu" | awk '/Absolute upper-left X/ { x = $NF } /Absolute upper-left Y/ { y = $NF }
-    /^ *Width:/ { w = $NF } /^ *Height:/ { h = $NF } END { print x, y, w, h }')
-read -r left _ top _ < <(xprop -id "$menu" _NET_FRAME_EXTENTS | sed 's/.*= //; s/,//g')
+numbers "$width" "$height" || fail "no screen size from xdpyinfo"
+within 20 frame_extents "$menu" >/dev/null || fail "mutter set no frame extents on the menu"
 # The window's frame is placed where its content, centred, would start.
-dx=$((x - left - (width - w) / 2)) dy=$((y - top - (height - h) / 2))
-[ "${dx#-}" -le 1 ] && [ "${dy#-}" -le 1 ] ||
-    fail "the menu is not centred: ${w}x$h at $x,$y, frame $left,$top, on ${width}x$height"
+centred() {
+    local x y w h left top dx dy
+    read -r x y w h < <(window_geometry "$menu") && read -r left _ top _ < <(frame_extents "$menu") || return 1
+    dx=$((x - left - (width - w) / 2)) dy=$((y - top - (height - h) / 2))
+    [ "${dx#-}" -le 1 ] && [ "${dy#-}" -le 1 ]
+}
+within 10 centred ||
+    fail "the menu is not centred: $(window_geometry "$menu") (x y width height), frame $(frame_extents "$menu") (left right top bottom), on ${width}x$height"
 echo "no platform chosen: on XWayland, whole title, centred"
 
 # The compositor gone, XWayland with it: each game says so in one line (the
 # Wayland one's protocol trace aside) and ends with status 1.
 lost() {
     local status=0
-    timeout 10 tail --pid="$1" -f /dev/null || fail "$3: the game outlived its display"
+    within 20 ended "$1" || fail "$3: the game outlived its display"
     wait "$1" || status=$?
     [ "$status" -eq 1 ] || fail "$3: display lost, status $status"
     grep -v '^\[' "$2" >"$e2e_tmp/said.log" || true

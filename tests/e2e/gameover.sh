@@ -10,8 +10,8 @@
 # back. The ten files then hold the new table, read with the game's reader.
 # Usage: gameover.sh path/to/quillway path/to/quillway_scoretable
 set -euo pipefail
-source "$(dirname "$0")/xsession.sh"
-source "$(dirname "$0")/player.sh"
+source "$(dirname "$0")/lib/xsession.sh"
+source "$(dirname "$0")/lib/player.sh"
 game=$1
 table=$2
 data="$XDG_DATA_HOME/quillway/data"
@@ -30,13 +30,13 @@ game_window=$(window_named "Quillway - Game.*") || fail "no game window"
 # bar is full again, and the title shows the life lost from its first tick:
 # 72 points lost to the full bar and one to that tick, or a few more if this
 # look comes late.
-title_within " - Lives: 2 - " 30 || fail "the time-out took no life"
-after=$(score_of "$game_window")
+title_within " - Lives: 2 - " 60 || fail "the time-out took no life"
+after=$(score_of "$game_window") || fail "no score in the game window's title"
 [ "$after" -le -73 ] && [ "$after" -ge -78 ] || fail "score $after after the time-out, not -73"
 # Then the traffic, quicker than two more time-outs: one step up into the red
 # cars, each life.
 lose_to_traffic 2 1
-first=$(score_of "$game_window")
+first=$(score_of "$game_window") || fail "no score in the game window's title"
 answer "You have acheived a high score" ctrl+a
 xdotool type --delay 50 "$name"
 xdotool key Return
@@ -48,12 +48,11 @@ title_matches "^Quillway - Game - Score: -[0-9]+ - Lives: 3 - Level: 1\$" || fai
 
 # The second game, lost to the traffic.
 lose_to_traffic 3 2 1
-second=$(score_of "$game_window")
+second=$(score_of "$game_window") || fail "no score in the game window's title"
 answer "You have acheived a high score" Return # the name typed before
 answer "Game Over" Escape # No
 window_gone "Quillway - Game.*" || fail "the game window stayed after No"
-for _ in $(seq 20); do is_active "$menu" && break; sleep 0.1; done
-is_active "$menu" || fail "the menu is not back after No"
+becomes_active "$menu" || fail "the menu is not back after No"
 animated "$menu" || fail "the menu's animation stands still"
 
 # Each score is the one the name box was asked about; the higher goes above,

@@ -8,8 +8,8 @@
 # Usage: hidpi.sh path/to/quillway path/to/assets
 set -euo pipefail
 export E2E_SCREEN=1280x1024x24 # the game window alone is 1022 x 866
-source "$(dirname "$0")/xsession.sh"
-source "$(dirname "$0")/player.sh"
+source "$(dirname "$0")/lib/xsession.sh"
+source "$(dirname "$0")/lib/player.sh"
 game=$1
 pictures=$2/pictures
 export QT_SCALE_FACTOR=2

@@ -7,8 +7,8 @@
 # makes the high-score folder in an empty home and opens the menu; the game
 # itself, started directly, makes none. Usage: installed.sh build-folder
 set -euo pipefail
-source "$(dirname "$0")/xsession.sh"
-source "$(dirname "$0")/player.sh"
+source "$(dirname "$0")/lib/xsession.sh"
+source "$(dirname "$0")/lib/player.sh"
 build=$1
 prefix="$e2e_tmp/prefix"
 

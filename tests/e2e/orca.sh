@@ -11,7 +11,7 @@
 # question with its buttons.
 # Usage: orca.sh path/to/quillway
 set -euo pipefail
-source "$(dirname "$0")/a11ysession.sh"
+source "$(dirname "$0")/lib/a11ysession.sh"
 game=$1
 
 speechd_pid=
@@ -65,17 +65,14 @@ orca_pid=$!
 
 # The line count of the transcript so far: what is heard next comes after it.
 mark() { wc -l <"$heard"; }
-# Waits up to $3 seconds for a line matching $2 (grep -E) after line $1.
-heard_after() {
-    for _ in $(seq "$(($3 * 10))"); do
-        tail -n +"$(($1 + 1))" "$heard" | grep -Eq -- "$2" && return 0
-        sleep 0.1
-    done
-    return 1
-}
+# True when a line after line $1 matches $2 (grep -E). grep reads to the end:
+# leaving early would end tail with SIGPIPE, and pipefail would count it.
+heard_since() { tail -n +"$(($1 + 1))" "$heard" | grep -E -- "$2" >/dev/null; }
+# Waits up to $3 seconds for a line matching $2 after line $1.
+heard_after() { within "$3" heard_since "$1" "$2"; }
 deaf() { fail "$1; Orca said: $(tail -n +"$(($2 + 1))" "$heard" | tr '\n' '|')"; }
 
-heard_after 0 'Screen reader on' 20 || fail "Orca did not start: $(tail -n 5 "$e2e_tmp/orca.log")"
+heard_after 0 'Screen reader on' 40 || fail "Orca did not start: $(tail -n 5 "$e2e_tmp/orca.log")"
 
 # The menu appears with New Game chosen, and Orca says so.
 at=$(mark)
@@ -98,14 +95,14 @@ heard_after "$at" '^Rules' 10 || deaf "the chosen item was not spoken on the men
 # A game: pause and resume are spoken, and a life lost.
 at=$(mark)
 xdotool key Up Return
-game_window=$(xdotool search --sync --onlyvisible --name '^Quillway - Game' | head -n 1)
+within 20 visible_window '^Quillway - Game' >/dev/null || fail "Up, Return on the menu opened no game"
 heard_after "$at" 'Lives: 3' 10 || deaf "the new game was not announced" "$at"
 at=$(mark)
 xdotool key p
-heard_after "$at" 'Paused' 5 || deaf "the pause was not spoken" "$at"
+heard_after "$at" 'Paused' 10 || deaf "the pause was not spoken" "$at"
 at=$(mark)
 xdotool key p
-heard_after "$at" 'Resumed' 5 || deaf "the end of the pause was not spoken" "$at"
+heard_after "$at" 'Resumed' 10 || deaf "the end of the pause was not spoken" "$at"
 at=$(mark)
 xdotool key Up
 title_within ' - Lives: 2 - ' 30 || fail "the traffic took no life"
@@ -119,7 +116,7 @@ xdotool windowactivate --sync "$menu" 2>/dev/null || true
 heard_after "$at" 'Quillway - Main Menu' 10 || deaf "the menu was not spoken as it came back" "$at"
 at=$(mark)
 xdotool key Up
-heard_after "$at" '^Quit push button' 5 || deaf "Up from New Game did not choose Quit" "$at"
+heard_after "$at" '^Quit push button' 10 || deaf "Up from New Game did not choose Quit" "$at"
 at=$(mark)
 xdotool key Return
 window_named "Quit Quillway\\?" >/dev/null || fail "Return on Quit did not ask to quit"

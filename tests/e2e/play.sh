@@ -5,7 +5,7 @@
 # End to end, in a real X server: start at the menu, open a game, play a few
 # keys, come back to the menu and quit. Usage: play.sh path/to/quillway
 set -euo pipefail
-source "$(dirname "$0")/xsession.sh"
+source "$(dirname "$0")/lib/xsession.sh"
 game=$1
 
 mkdir -p "$XDG_DATA_HOME/quillway/data"

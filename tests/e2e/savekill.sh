@@ -9,8 +9,8 @@
 # disk is strace's fault injection: each rename returns 300 ms late.
 # Usage: savekill.sh path/to/quillway path/to/quillway_scoretable
 set -euo pipefail
-source "$(dirname "$0")/xsession.sh"
-source "$(dirname "$0")/player.sh"
+source "$(dirname "$0")/lib/xsession.sh"
+source "$(dirname "$0")/lib/player.sh"
 game=$1
 table=$2
 data="$XDG_DATA_HOME/quillway/data"
@@ -21,8 +21,8 @@ seed_scores "$table"
 start_game strace -qq -o /dev/null -e trace=rename,renameat,renameat2 \
     -e inject=rename,renameat,renameat2:delay_exit=300000 \
     bash -c 'echo $$ >"$1" && exec "$2"' - "$e2e_tmp/game.pid" "$game"
-for _ in $(seq 50); do [ -s "$e2e_tmp/game.pid" ] && break; sleep 0.1; done
-traced=$(cat "$e2e_tmp/game.pid" 2>/dev/null) || fail "the game did not start under strace"
+written() { [ -s "$1" ] && cat "$1"; }
+traced=$(within 20 written "$e2e_tmp/game.pid") && numbers "$traced" || fail "the game did not start under strace"
 e2e_pids+=("$traced")
 menu=$(window_named "Quillway - Main Menu") || fail "no main menu"
 click_new_game "$menu"
@@ -30,14 +30,14 @@ title_matches "^Quillway - Game - Score: -[0-9]+ - Lives: 3 - Level: 1\$" || fai
 game_window=$(window_named "Quillway - Game.*") || fail "no game window"
 
 lose_to_traffic 3 2 1
-score=$(score_of "$game_window")
+score=$(score_of "$game_window") || fail "no score in the game window's title"
 answer "You have acheived a high score" Return
 
-# The ten renames take 300 ms each once the save has committed: five of them
-# are done after a second and a half.
-for _ in $(seq 100); do [ -e "$data/.commit" ] && break; sleep 0.05; done
-[ -e "$data/.commit" ] || fail "the save never committed"
-sleep 1.6
+# The ten renames take 300 ms each once the save has committed, the five
+# score files first: the kill comes when they are in place, a second and a
+# half before the last name file would be.
+scores_renamed() { [ -e "$data/.commit" ] && [ ! -e "$data/.score5.dat.new" ]; }
+within 30 scores_renamed || fail "the save never committed and renamed the score files: $(ls -A "$data")"
 kill -KILL "$traced"
 e2e_pids=()
 wait "$game_pid" 2>/dev/null || true

@@ -14,8 +14,9 @@
 # Usage: wayland.sh path/to/quillway
 set -euo pipefail
 game=$1
-here=$(cd "$(dirname "$0")" && pwd)
-source "$here/ending.sh"
+lib=$(cd "$(dirname "$0")/lib" && pwd)
+source "$lib/wait.sh"
+source "$lib/ending.sh"
 
 e2e_tmp=$(mktemp -d)
 export HOME="$e2e_tmp/home"
@@ -69,22 +70,18 @@ EOF
         WLR_RENDERER=pixman WLR_LIBINPUT_NO_DEVICES=1 \
         "${run_as[@]}" sway -c "$e2e_tmp/sway.conf" >"$e2e_tmp/sway.log" 2>&1 &
     sway_pid=$!
-    for _ in $(seq 100); do
-        SWAYSOCK=$(ls "$XDG_RUNTIME_DIR"/sway-ipc.*.sock 2>/dev/null) && swaymsg -t get_version >/dev/null 2>&1 && break
-        kill -0 "$sway_pid" 2>/dev/null || fail "sway ended: $(tail -n 3 "$e2e_tmp/sway.log")"
-        sleep 0.1
-    done
-    WAYLAND_DISPLAY=$(cd "$XDG_RUNTIME_DIR" && ls -d wayland-[0-9]* | grep -vm 1 '\.lock$') ||
+    SWAYSOCK=$(within 30 sway_answers) || fail "sway does not answer: $(tail -n 3 "$e2e_tmp/sway.log")"
+    WAYLAND_DISPLAY=$(cd "$XDG_RUNTIME_DIR" && ls -d wayland-[0-9]* | grep -v '\.lock$' | head -n 1) ||
         fail "sway made no Wayland socket"
     export SWAYSOCK WAYLAND_DISPLAY
-    python3 "$here/wlinput.py" >"$e2e_tmp/input.log" 2>&1 &
+    python3 "$lib/wlinput.py" >"$e2e_tmp/input.log" 2>&1 &
     input_pid=$!
-    for _ in $(seq 100); do
-        grep -q '^ready$' "$e2e_tmp/input.log" && return 0
-        kill -0 "$input_pid" 2>/dev/null || break
-        sleep 0.1
-    done
-    fail "no virtual input devices: $(cat "$e2e_tmp/input.log")"
+    within 30 grep -q '^ready$' "$e2e_tmp/input.log" || fail "no virtual input devices: $(cat "$e2e_tmp/input.log")"
+}
+# sway's socket, once sway answers on it.
+sway_answers() {
+    local socket
+    socket=$(ls "$XDG_RUNTIME_DIR"/sway-ipc.*.sock) && SWAYSOCK=$socket swaymsg -t get_version >/dev/null && echo "$socket"
 }
 
 # "x y width height focused app_id" of the game's first window whose title
@@ -103,32 +100,29 @@ walk(json.load(sys.stdin))
 sys.exit(1)' "$1"
 }
 
-# Waits up to 10 s for a window whose title matches; prints find_window's line.
-window() {
-    for _ in $(seq 100); do
-        find_window "$1" && return 0
-        sleep 0.1
-    done
-    return 1
-}
+# Waits up to 30 s for a window whose title matches; prints find_window's line.
+window() { within 30 find_window "$1"; }
 
-gone() {
-    for _ in $(seq 100); do
-        find_window "$1" >/dev/null || return 0
-        sleep 0.1
-    done
-    return 1
-}
+# Waits up to 30 s for no window's title to match.
+absent() { ! find_window "$1" >/dev/null; }
+gone() { within 30 absent "$1"; }
 
-# Waits up to 10 s for the window to have the focus.
-focused() {
+# Waits up to 30 s for the window to have the focus; prints find_window's line.
+has_focus() {
     local line
-    for _ in $(seq 100); do
-        line=$(find_window "$1") && [ "$(cut -d' ' -f5 <<<"$line")" = 1 ] && return 0
-        sleep 0.1
-    done
-    return 1
+    line=$(find_window "$1") && [ "$(cut -d' ' -f5 <<<"$line")" = 1 ] && echo "$line"
 }
+focused() { within 30 has_focus "$1" >/dev/null; }
+
+# Waits up to 30 s for a window to have the focus and its picture on the
+# screen (more than one colour), so that a click meets what it aims at;
+# prints find_window's line.
+ready() {
+    local line x y w h colours
+    line=$(has_focus "$1") && read -r x y w h _ <<<"$line" && numbers "$x" "$y" "$w" "$h" &&
+        colours=$(colours_at "$x,$y ${w}x$h") && numbers "$colours" && [ "$colours" -gt 1 ] && echo "$line"
+}
+ready_window() { within 30 ready "$1"; }
 
 # Clicks the point (x, y) of a window's content, given its find_window line.
 click() {
@@ -165,11 +159,11 @@ fixed_and_terminated() {
     local menu title sizes
     WAYLAND_DEBUG=client "$game" >"$e2e_tmp/out.log" 2>"$e2e_tmp/proto.log" &
     game_pid=$!
-    menu=$(window "^Quillway - Main Menu\$") || fail "no main menu the second time"
+    menu=$(ready_window "^Quillway - Main Menu\$") || fail "no main menu with the focus the second time"
     click "$menu" 152 204 # Rules
     window "^Quillway - Rules\$" >/dev/null || fail "no rules window the second time"
     close_window "^Quillway - Rules\$"
-    focused "^Quillway - Main Menu\$" || fail "the menu is not active after the rules the second time"
+    menu=$(ready_window "^Quillway - Main Menu\$") || fail "the menu is not active after the rules the second time"
     click "$menu" 152 140 # New Game
     window "^Quillway - Game" >/dev/null || fail "no game window the second time"
     for title in "Quillway - Main Menu:308, 302" "Quillway - Rules:" "Quillway - Game:511, 433"; do
@@ -189,22 +183,23 @@ play() {
     "$game" >"$e2e_tmp/out.log" 2>&1 &
     game_pid=$!
 
-    local menu game_window gx gy hog
-    menu=$(window "^Quillway - Main Menu\$") || fail "no main menu"
+    local menu game_window gx gy hog colours
+    menu=$(ready_window "^Quillway - Main Menu\$") || fail "no main menu with the focus, drawn"
     [ "$(cut -d' ' -f3,4,6 <<<"$menu")" = "308 302 org.quillway.Quillway" ] ||
         fail "the menu is not 308 x 302 with the desktop file's app id: $menu"
     click "$menu" 152 140 # New Game
     focused "^Quillway - Game - Score: -[0-9]+ - Lives: 3 - Level: 1\$" || fail "New Game: no game with the focus"
-    game_window=$(find_window "^Quillway - Game")
+    game_window=$(ready_window "^Quillway - Game") || fail "the game window is not drawn"
     [ "$(cut -d' ' -f3,4 <<<"$game_window")" = "511 433" ] || fail "the game window is not 511 x 433: $game_window"
 
     # Three steps left take the hedgehog off its start: seen on the screen.
     read -r gx gy _ <<<"$game_window"
     hog="$((gx + 224)),$((gy + 368)) 49x60"
-    [ "$(colours_at "$hog")" -gt 1 ] || fail "no hedgehog at its start"
+    colours=$(colours_at "$hog") && numbers "$colours" || fail "no picture of the hedgehog's place"
+    [ "$colours" -gt 1 ] || fail "no hedgehog at its start"
     wtype -k Left -k Left -k Left
-    for _ in $(seq 20); do [ "$(colours_at "$hog")" -eq 1 ] && break; sleep 0.1; done
-    [ "$(colours_at "$hog")" -eq 1 ] || fail "the arrows did not move the hedgehog"
+    plain() { local c; c=$(colours_at "$1") && [ "$c" = 1 ]; }
+    within 10 plain "$hog" || fail "the arrows did not move the hedgehog"
     [ -n "${E2E_SHOTS:-}" ] && grim "$E2E_SHOTS/wayland-game-$scale.png"
 
     wtype p
@@ -214,8 +209,7 @@ play() {
 
     # Up into the red cars' lane, and stay there until one comes.
     wtype -k Up
-    for _ in $(seq 10); do find_window " - Lives: 2 - " >/dev/null && break; sleep 1; done
-    find_window " - Lives: 2 - " >/dev/null || fail "no death in traffic"
+    window " - Lives: 2 - " >/dev/null || fail "no death in traffic"
 
     close_window "^Quillway - Game"
     focused "^Quit during a game\\?\$" || fail "no close question with the focus"
@@ -228,11 +222,12 @@ play() {
     gone "^Quillway - Game" || fail "the game window stayed after Yes"
     focused "^Quillway - Main Menu\$" || fail "the menu is not active after leaving"
 
+    menu=$(ready_window "^Quillway - Main Menu\$") || fail "the menu is not drawn with the focus"
     click "$menu" 152 204 # Rules
     focused "^Quillway - Rules\$" || fail "no rules window with the focus"
     close_window "^Quillway - Rules\$"
     gone "^Quillway - Rules\$" || fail "the rules window stayed"
-    focused "^Quillway - Main Menu\$" || fail "the menu is not active after the rules"
+    menu=$(ready_window "^Quillway - Main Menu\$") || fail "the menu is not active after the rules"
 
     click "$menu" 152 268 # Quit
     focused "^Quit Quillway\\?\$" || fail "no quit question with the focus"

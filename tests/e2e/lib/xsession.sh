@@ -7,6 +7,7 @@
 set -euo pipefail
 
 source "$(dirname "${BASH_SOURCE[0]}")/ending.sh"
+source "$(dirname "${BASH_SOURCE[0]}")/wait.sh"
 e2e_tmp=$(mktemp -d)
 export HOME="$e2e_tmp/home"
 export XDG_DATA_HOME="$HOME/.local/share"
@@ -48,14 +49,15 @@ start_x() {
     xvfb_pid=$!
     read -r -t 20 display <&"$fd" || return 1
     export DISPLAY=":$display"
-    for _ in $(seq 100); do
-        xdpyinfo >/dev/null 2>&1 && break
-        sleep 0.1
-    done
+    within 20 xdpyinfo >/dev/null || return 1
     openbox >"$e2e_tmp/openbox.log" 2>&1 &
     wm_pid=$!
-    sleep 0.5
+    # Up and announcing itself, or ended (it cannot open the display).
+    within 20 wm_settled || return 1
     kill -0 "$wm_pid" 2>/dev/null
+}
+wm_settled() {
+    ! kill -0 "$wm_pid" || xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'
 }
 for try in 1 2 3; do
     start_x && break
@@ -85,11 +87,12 @@ fail() {
 # long, so this one wait is generous (three minutes, inside CTest's five for
 # a test); the waits in the tests stay short.
 wm_ready() {
-    local bound=${E2E_READY_SECONDS:-180} start=$SECONDS id= w t0 again=0 next=$((SECONDS + 2))
+    local bound=${E2E_READY_SECONDS:-180} start id= w t0 again=0 next
+    start=$(centiseconds) next=$((start + 200))
     t0=$(date +%s%N)
     until xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; do
         kill -0 "$wm_pid" 2>/dev/null || fail "the window manager (openbox) ended: $(cat "$e2e_tmp/openbox.log")"
-        [ $((SECONDS - start)) -lt "$bound" ] || fail "the window manager (openbox) did not start within $bound s"
+        [ $(($(centiseconds) - start)) -lt $((bound * 100)) ] || fail "the window manager (openbox) did not start within $bound s"
         sleep 0.1
     done
     xmessage -name e2e-probe "probe" >/dev/null 2>&1 &
@@ -97,14 +100,14 @@ wm_ready() {
     # Viewable, and with the WM_STATE that the window manager gives the windows it manages.
     until [ -n "$id" ] && xprop -id "$id" WM_STATE 2>/dev/null | grep -q 'window state: Normal'; do
         kill -0 "$probe_pid" 2>/dev/null || fail "the probe window (xmessage) could not start"
-        [ $((SECONDS - start)) -lt "$bound" ] ||
+        [ $(($(centiseconds) - start)) -lt $((bound * 100)) ] ||
             fail "the window manager (openbox) did not show a probe window within $bound s"
         sleep 0.1
         id=$(xdotool search --onlyvisible --classname '^e2e-probe$' 2>/dev/null | head -n 1) || true
-        if [ -z "$id" ] && [ "$SECONDS" -ge "$next" ]; then
+        if [ -z "$id" ] && [ "$(centiseconds)" -ge "$next" ]; then
             w=$(xdotool search --classname '^e2e-probe$' 2>/dev/null | head -n 1) || true
             [ -n "$w" ] && xdotool windowmap "$w" 2>/dev/null && again=$((again + 1))
-            next=$((SECONDS + 2))
+            next=$(($(centiseconds) + 200))
         fi
     done
     kill "$probe_pid" 2>/dev/null || true
@@ -113,24 +116,21 @@ wm_ready() {
     echo "window manager ready in $((($(date +%s%N) - t0) / 1000000)) ms, the probe's map asked again $again times"
 }
 
-# The id of the visible window with exactly this title, waiting up to 10 s.
-window_named() {
+# The id of the first visible window whose title matches a pattern, now.
+visible_window() {
     local id
-    for _ in $(seq 100); do
-        id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1) || true
-        [ -n "$id" ] && { echo "$id"; return 0; }
-        sleep 0.1
-    done
-    return 1
+    id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1)
+    [ -n "$id" ] && echo "$id"
 }
 
-# Waits up to 10 s for a window title matching a pattern.
+# The id of the visible window with exactly this title, waiting up to 20 s.
+window_named() {
+    within 20 visible_window "^$1\$"
+}
+
+# Waits up to 20 s for a window title matching a pattern.
 title_matches() {
-    for _ in $(seq 100); do
-        xdotool search --onlyvisible --name "$1" >/dev/null 2>&1 && return 0
-        sleep 0.1
-    done
-    return 1
+    within 20 visible_window "$1" >/dev/null
 }
 
 # Clicks a point of a window's client area (logical pixels).

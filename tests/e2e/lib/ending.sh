@@ -3,16 +3,14 @@
 #
 # The end of a game for the end-to-end tests, on X11 and on Wayland, and the
 # stopping of what a test started; sourced by a session that sets game_pid,
-# e2e_tmp (the game's output goes to $e2e_tmp/out.log) and fail.
+# e2e_tmp (the game's output goes to $e2e_tmp/out.log) and fail, and has
+# sourced wait.sh.
 
-# Waits for the game to end and checks its status and that it printed nothing.
+# Waits up to 20 s for the game to end (the sanitizer build checks for leaks
+# as it ends), and checks its status and that it printed nothing.
 expect_exit() {
     local status=0
-    for _ in $(seq 100); do
-        kill -0 "$game_pid" 2>/dev/null || break
-        sleep 0.1
-    done
-    kill -0 "$game_pid" 2>/dev/null && fail "the game did not end"
+    within 20 ended "$game_pid" || fail "the game did not end"
     wait "$game_pid" || status=$?
     game_pid=
     [ "$status" -eq "$1" ] || fail "exit status $status, expected $1"
@@ -24,18 +22,11 @@ expect_exit() {
 # after three seconds made to, so that nothing is left running and nothing
 # waited for without end.
 stop_pids() {
-    local pid left
+    local pid
     for pid in "$@"; do
         [ -n "$pid" ] && kill "$pid" 2>/dev/null || true
     done
-    for _ in $(seq 30); do
-        left=
-        for pid in "$@"; do
-            [ -n "$pid" ] && kill -0 "$pid" 2>/dev/null && left=1
-        done
-        [ -z "$left" ] && break
-        sleep 0.1
-    done
+    within 3 ended "$@" 2>/dev/null || true
     # Only these: waiting for every child would wait for the X server too.
     for pid in "$@"; do
         [ -n "$pid" ] && kill -KILL "$pid" 2>/dev/null || true

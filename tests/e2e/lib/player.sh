@@ -27,37 +27,33 @@ quit_from_menu() {
     answer "Quit Quillway\\?" Return
 }
 
-# True when a window's picture changes within 1.5 s: its animation runs.
+# True when a window's picture differs from the picture in file $2.
+differs_from() {
+    [ "$(compare -metric AE "$2" <(import -window "$1" png:- 2>/dev/null) null: 2>&1)" != 0 ]
+}
+
+# True when a window's picture changes within 5 s: its animation runs.
 animated() {
     local first="$e2e_tmp/still.png"
     import -window "$1" "$first" 2>/dev/null || return 1
-    for _ in $(seq 6); do
-        sleep 0.25
-        [ "$(compare -metric AE "$first" <(import -window "$1" png:- 2>/dev/null) null: 2>&1)" != 0 ] && return 0
-    done
-    return 1
+    within 5 differs_from "$1" "$first"
 }
 
 # Clicks the close box of a window's frame, the rightmost button of its title
 # bar, as openbox draws it.
 click_close_box() {
-    local x y width extents right top
-    x=$(xwininfo -id "$1" | sed -n 's/.*Absolute upper-left X: *//p')
-    y=$(xwininfo -id "$1" | sed -n 's/.*Absolute upper-left Y: *//p')
-    width=$(xwininfo -id "$1" | sed -n 's/.*Width: *//p')
-    extents=$(xprop -id "$1" _NET_FRAME_EXTENTS | sed -n 's/.* = //p' | tr -d ' ')
-    IFS=, read -r _ right top _ <<<"$extents"
-    [ -n "$top" ] || fail "window $1 has no frame"
+    local x y width right top
+    read -r x y width _ < <(within 10 window_geometry "$1") || fail "no geometry of window $1"
+    read -r _ right top _ < <(within 10 frame_extents "$1") || fail "window $1 has no frame"
     xdotool mousemove "$((x + width + right - 12))" "$((y - top / 2))" click 1
 }
 
-# Waits up to 10 s for a window to be hidden or gone.
+# Waits up to 20 s for a window to be hidden or gone.
 window_gone() {
-    for _ in $(seq 100); do
-        xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1 || return 0
-        sleep 0.1
-    done
-    return 1
+    within 20 not_visible "^$1\$"
+}
+not_visible() {
+    ! xdotool search --onlyvisible --name "$1" >/dev/null 2>&1
 }
 
 # True when the window is the one the window manager has made active.
@@ -65,18 +61,27 @@ is_active() {
     [ "$(xdotool getactivewindow 2>/dev/null)" = "$1" ]
 }
 
-# The score in the game window's title.
+# Waits up to 10 s for the window to be made active.
+becomes_active() {
+    within 10 is_active "$1"
+}
+
+# The score in the game window's title; status 1 when it shows none.
 score_of() {
-    xdotool getwindowname "$1" | sed -n 's/^Quillway - Game - Score: \(-\{0,1\}[0-9]*\) .*/\1/p'
+    local score
+    score=$(xdotool getwindowname "$1" | sed -n 's/^Quillway - Game - Score: \(-\{0,1\}[0-9]*\) .*/\1/p')
+    numbers "$score" && echo "$score"
+}
+
+# True when the game window's score is at most $2.
+score_at_most() {
+    local score
+    score=$(score_of "$1") && [ "$score" -le "$2" ]
 }
 
 # Waits up to $2 seconds for a window title matching a pattern.
 title_within() {
-    for _ in $(seq "$(($2 * 10))"); do
-        xdotool search --onlyvisible --name "$1" >/dev/null 2>&1 && return 0
-        sleep 0.1
-    done
-    return 1
+    within "$2" visible_window "$1" >/dev/null
 }
 
 # Writes a high-score table into the player's data folder with the tool

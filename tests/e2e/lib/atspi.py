@@ -6,7 +6,7 @@
 #   atspi.py items TITLE         prints all within the window, "role: name"
 #   atspi.py press TITLE NAME    invokes a push button's default action
 #   atspi.py hear SECONDS        prints the notifications read out meanwhile
-# TITLE is the start of the window's title. Waits up to 10 s for the window;
+# TITLE is the start of the window's title. Waits up to 20 s for the window;
 # status 1 when it or the button is missing.
 import sys
 import time
@@ -16,13 +16,14 @@ from gi.repository import GLib
 
 
 def window(title):
-    for _ in range(100):
+    deadline = time.monotonic() + 20
+    while time.monotonic() < deadline:
         for app in pyatspi.Registry.getDesktop(0):
             for frame in app or []:
                 if frame is not None and frame.name.startswith(title):
                     return frame
         time.sleep(0.1)
-    sys.exit(f"no window {title!r} among the accessible applications")
+    sys.exit(f"no window {title!r} among the accessible applications within 20 s")
 
 
 def within(node):
