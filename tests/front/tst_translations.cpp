@@ -110,7 +110,7 @@ private slots:
         const QHash<QString, platform::Label *> englishLabels = labelsOf(english);
 
         assets::init();
-        const platform::Translations translations(QLocale(language), QStringLiteral("quillway"),
+        const platform::Translations translations(language, QStringLiteral("quillway"),
                                                   QString::fromLatin1(assets::translations));
         QCOMPARE(translations.language(), language);
         QCOMPARE(QCoreApplication::translate(context.toUtf8(), source.toUtf8()), translation);
@@ -135,27 +135,67 @@ private slots:
         }
     }
 
-    void qtsOwnButtonsFollowTheLanguage_data()
+    // The desktop's environment, as LC_ALL/LC_MESSAGES/LANG and the list Qt
+    // makes of LANGUAGE and the locale: the language chosen, and Qt's own
+    // buttons in it.
+    void desktopChoosesTheLanguage_data()
     {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QStringList>("languages");
         QTest::addColumn<QString>("language");
         QTest::addColumn<QString>("yes");
-        QTest::newRow("German") << "de"
+        const QStringList german = {"de", "de-Latn-DE", "de-DE"};
+        QTest::newRow("German") << "de_DE.UTF-8" << QStringList{"de-DE", "de-Latn-DE"} << "de"
                                 << "&Ja";
-        QTest::newRow("Brazilian Portuguese") << "pt_BR"
+        QTest::newRow("Austrian German: its base") << "de_AT.UTF-8" << QStringList{"de-AT", "de-Latn-AT"} << "de"
+                                                   << "&Ja";
+        QTest::newRow("Brazilian Portuguese") << "pt_BR.UTF-8" << QStringList{"pt-BR", "pt-Latn-BR"} << "pt_BR"
                                               << "&Sim";
-        QTest::newRow("Japanese") << "ja"
+        QTest::newRow("Chinese through its likely region")
+            << "C.UTF-8" << QStringList{"zh", "zh-Hans-CN", "zh-CN"} << "zh_CN"
+            << "是(&Y)";
+        QTest::newRow("Japanese") << "ja_JP.UTF-8" << QStringList{"ja-JP", "ja-Jpan-JP"} << "ja"
                                   << "はい(&Y)";
-        QTest::newRow("English: none installed") << "en_GB"
+        QTest::newRow("LANGUAGE=de under C.UTF-8") << "C.UTF-8" << german << "de"
+                                                   << "&Ja";
+        QTest::newRow("LANGUAGE=sv:de, no Swedish") << "sv_SE.UTF-8" << QStringList{"sv", "sv-Latn-SE", "de"} << "de"
+                                                    << "&Ja";
+        QTest::newRow("LANGUAGE=de:en, German first") << "en_US.UTF-8" << (german + QStringList{"en"}) << "de"
+                                                      << "&Ja";
+        QTest::newRow("English: none installed") << "en_GB.UTF-8" << QStringList{"en-GB", "en-Latn-GB"} << ""
                                                  << "&Yes";
+        QTest::newRow("LANG=C LANGUAGE=de") << "C" << german << ""
+                                            << "&Yes";
+        QTest::newRow("LC_ALL=C LANGUAGE=de:en") << "C" << (german + QStringList{"en"}) << ""
+                                                 << "&Yes";
+        QTest::newRow("POSIX") << "POSIX" << german << ""
+                               << "&Yes";
+        QTest::newRow("no locale at all is C") << "" << german << ""
+                                               << "&Yes";
+        QTest::newRow("LANGUAGE=en:de") << "C.UTF-8" << (QStringList{"en", "en-Latn-US", "en-US"} + german) << ""
+                                        << "&Yes";
+        QTest::newRow("LANGUAGE=en_US:en:de") << "en_US.UTF-8" << (QStringList{"en-US", "en"} + german) << ""
+                                              << "&Yes";
+        QTest::newRow("LANGUAGE=en_GB:de LANG=en_GB.UTF-8")
+            << "en_GB.UTF-8" << (QStringList{"en-GB", "en-Latn-GB"} + german) << ""
+            << "&Yes";
     }
 
-    void qtsOwnButtonsFollowTheLanguage()
+    void desktopChoosesTheLanguage()
     {
+        QFETCH(QString, locale);
+        QFETCH(QStringList, languages);
         QFETCH(QString, language);
         QFETCH(QString, yes);
         assets::init();
-        const platform::Translations translations(QLocale(language), QStringLiteral("quillway"),
-                                                  QString::fromLatin1(assets::translations));
+        const QString folder = QString::fromLatin1(assets::translations);
+        QStringList available;
+        for (const QString &file : QDir(folder).entryList({QStringLiteral("quillway_*.qm")}))
+            available << file.mid(9).chopped(3);
+        QCOMPARE(available.size(), 11);
+        QCOMPARE(platform::chooseLanguage(locale, languages, available), language);
+        const platform::Translations translations(language, QStringLiteral("quillway"), folder);
+        QCOMPARE(translations.language(), language);
         QCOMPARE(QCoreApplication::translate("QPlatformTheme", "&Yes"), yes);
     }
 };
