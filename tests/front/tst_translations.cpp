@@ -4,12 +4,14 @@
 
 #include "assets/assets.h"
 
+#include "platform/dialogs.h"
 #include "platform/label.h"
 #include "platform/translations.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFontMetrics>
+#include <QInputDialog>
 #include <QRegularExpression>
 #include <QXmlStreamReader>
 #include <QtTest>
@@ -31,6 +33,42 @@ QStringList placeholders(const QString &text)
         found << match.captured();
     found.sort();
     return found;
+}
+
+// The boxes the game shows, by their title: the prompt under it, and whether
+// the player types into it.
+struct Box {
+    const char *prompt;
+    bool input;
+};
+const QHash<QString, Box> boxes = {
+    {QStringLiteral("Quit Quillway?"), {"Are you sure you want to quit?", false}},
+    {QStringLiteral("Quit during a game?"), {"Are you sure you want to quit? Your current score will be lost!", false}},
+    {QStringLiteral("Game Over"), {"Game over. Play again?", false}},
+    {QStringLiteral("You have acheived a high score"),
+     {"Please enter your name for entry on the high score table.", true}},
+};
+
+// The width of the box as the player is shown it, titled and worded in the
+// language installed.
+int shownBoxWidth(const QString &title, const QString &prompt, bool input)
+{
+    int width = 0;
+    auto *poll = new QTimer;
+    QObject::connect(poll, &QTimer::timeout, [poll, &width] {
+        if (auto *box = qobject_cast<QDialog *>(QApplication::activeModalWidget())) {
+            poll->deleteLater();
+            width = box->width();
+            box->reject();
+        }
+    });
+    poll->start(5);
+    platform::QtDialogs dialogs;
+    if (input)
+        dialogs.InputBox(prompt, title, QString());
+    else
+        dialogs.MsgBox(prompt, platform::vbYesNo, title);
+    return width;
 }
 
 // Every label of the menu and the rules showing text, by name.
@@ -63,6 +101,18 @@ private slots:
         QTest::addColumn<QString>("source");
         QTest::addColumn<QString>("translation");
         QTest::addColumn<QString>("type");
+        // The blinking pictures that pass over the text's label, in pixels.
+        QTest::addColumn<QList<QRect>>("pictures");
+        FrontSession english;
+        QHash<QString, QList<QRect>> sweeps;
+        for (auto [text, label] : labelsOf(english).asKeyValueRange()) {
+            const front::MainMenu &m = english.menu;
+            for (const platform::Image *picture :
+                 {&m.Car1, &m.Car2, &m.Car3, &m.Car4, &m.Car5, &m.Hog1, &m.Hog2, &m.Hog3, &m.Hog4, &m.Hog5}) {
+                if (picture->pixelRect().intersects(label->pixelRect()))
+                    sweeps[text] << picture->pixelRect();
+            }
+        }
         const QDir folder(QStringLiteral(QUILLWAY_TRANSLATIONS_DIR));
         const QStringList files = folder.entryList({QStringLiteral("quillway_*.ts")});
         QCOMPARE(files.size(), 11);
@@ -85,7 +135,7 @@ private slots:
                     translation = xml.readElementText();
                     QTest::addRow("%s %s: %s", qPrintable(language), qPrintable(context),
                                   qPrintable(source.left(40).replace(u'\n', u' ')))
-                        << language << context << source << translation << type;
+                        << language << context << source << translation << type << sweeps.value(source);
                 }
             }
             QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
@@ -99,6 +149,7 @@ private slots:
         QFETCH(QString, source);
         QFETCH(QString, translation);
         QFETCH(QString, type);
+        QFETCH(QList<QRect>, pictures);
 
         QVERIFY2(type.isEmpty(), qPrintable(type)); // not unfinished, vanished or obsolete
         QVERIFY(!translation.trimmed().isEmpty());
@@ -114,6 +165,15 @@ private slots:
                                                   QString::fromLatin1(assets::translations));
         QCOMPARE(translations.language(), language);
         QCOMPARE(QCoreApplication::translate(context.toUtf8(), source.toUtf8()), translation);
+
+        if (boxes.contains(source)) {
+            const Box box = boxes.value(source);
+            const int width
+                = shownBoxWidth(translation, QCoreApplication::translate(context.toUtf8(), box.prompt), box.input);
+            const int needed = platform::titleBarWidth(translation);
+            QVERIFY2(width >= needed,
+                     qPrintable(QStringLiteral("%1 px wide for a title needing %2").arg(width).arg(needed)));
+        }
 
         FrontSession s;
         const QHash<QString, platform::Label *> labels = labelsOf(s);
@@ -132,6 +192,16 @@ private slots:
             const int width = metrics.horizontalAdvance(translation);
             QVERIFY2(width <= place.width(),
                      qPrintable(QStringLiteral("%1 px wide in %2").arg(width).arg(place.width())));
+            // Drawn under the pictures, the text must stay clear of them.
+            const QRect drawn = metrics.boundingRect(place, label.textFlags(), translation);
+            for (const QRect &picture : pictures) {
+                QVERIFY2(!drawn.intersects(picture),
+                         qPrintable(QStringLiteral("x %1-%2 under a picture at x %3-%4")
+                                        .arg(drawn.left())
+                                        .arg(drawn.right())
+                                        .arg(picture.left())
+                                        .arg(picture.right())));
+            }
         }
     }
 
