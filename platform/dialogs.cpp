@@ -13,18 +13,21 @@ namespace platform {
 
 namespace {
 
-// A desktop's title bar: its font, and the room its icon, buttons and
-// margins leave the title.
+// A desktop's title bar: its font, how much wider than Qt measures it the
+// title comes out (in percent), and the room the icon, buttons and margins
+// leave.
 struct TitleBar {
     const char *family;
     qreal points;
+    int percent;
     int room;
 };
 
-// Openbox's default theme: Sans Bold 8 between the window icon and the
-// iconify, maximise and close buttons. GNOME: Cantarell Bold 11, centred,
-// with the close button on one side and as much kept free on the other.
-constexpr TitleBar titleBars[] = {{"Sans", 8, 85}, {"Cantarell", 11, 70}};
+// Openbox's default theme draws Sans Bold 8 a twentieth wider than Qt, and
+// centres it across the whole bar, so the width of its iconify, maximise and
+// close buttons stays free on both sides. GNOME centres Cantarell Bold 11
+// beside its close button the same way.
+constexpr TitleBar titleBars[] = {{"Sans", 8, 105, 112}, {"Cantarell", 11, 100, 80}};
 
 // Qt sizes a box for its text and buttons; the desktop then draws the title
 // bigger and bold, and cuts what does not fit. A box too narrow for its
@@ -79,7 +82,7 @@ int titleBarWidth(const QString &title)
         QFont font(QString::fromLatin1(bar.family));
         font.setPointSizeF(bar.points);
         font.setBold(true);
-        width = qMax(width, QFontMetrics(font).horizontalAdvance(title) + bar.room);
+        width = qMax(width, (QFontMetrics(font).horizontalAdvance(title) * bar.percent + 99) / 100 + bar.room);
     }
     // Never wider than the screen: the desktop cuts what is left over.
     if (const QScreen *screen = QGuiApplication::primaryScreen())

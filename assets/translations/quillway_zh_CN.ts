@@ -36,7 +36,7 @@
     </message>
     <message>
         <source>In Quillway you have to guide the hedgehog, which is first of all located at the bottom of the game window, across the road. You have three lives, and they go down if you run out of time, or get hit by a vehicle.</source>
-        <translation>在 Quillway 中，你要引导刺猬穿过马路，刺猬一开始位于游戏窗口底部。你有三条命，时间耗尽或被车辆撞到都会失去一条命。</translation>
+        <translation>在 Quillway 中，你要引导刺猬穿过马路，刺猬一开始位于游戏窗口底部。你有三条命，时间耗尽或被车撞都会失去一条命。</translation>
     </message>
     <message>
         <source>Your score starts at 0 at the start of a new game. It decreases as time runs down, but you recieve 1000 points every time you succesfully guide a hedgehog across the road.</source>
