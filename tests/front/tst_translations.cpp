@@ -8,10 +8,10 @@
 #include "platform/label.h"
 #include "platform/translations.h"
 
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QFontMetrics>
-#include <QInputDialog>
 #include <QRegularExpression>
 #include <QXmlStreamReader>
 #include <QtTest>
@@ -35,18 +35,13 @@ QStringList placeholders(const QString &text)
     return found;
 }
 
-// The boxes the game shows, by their title: the prompt under it, and whether
-// the player types into it.
-struct Box {
-    const char *prompt;
-    bool input;
-};
-const QHash<QString, Box> boxes = {
-    {QStringLiteral("Quit Quillway?"), {"Are you sure you want to quit?", false}},
-    {QStringLiteral("Quit during a game?"), {"Are you sure you want to quit? Your current score will be lost!", false}},
-    {QStringLiteral("Game Over"), {"Game over. Play again?", false}},
-    {QStringLiteral("You have acheived a high score"),
-     {"Please enter your name for entry on the high score table.", true}},
+// The boxes the game shows, by their title: the prompt under it. The one of
+// the high-score step is the name box, where the player types.
+const QHash<QString, const char *> boxPrompts = {
+    {QStringLiteral("Quit Quillway?"), "Are you sure you want to quit?"},
+    {QStringLiteral("Quit during a game?"), "Are you sure you want to quit? Your current score will be lost!"},
+    {QStringLiteral("Game Over"), "Game over. Play again?"},
+    {QStringLiteral("You have acheived a high score"), "Please enter your name for entry on the high score table."},
 };
 
 // The width of the box as the player is shown it, titled and worded in the
@@ -166,10 +161,9 @@ private slots:
         QCOMPARE(translations.language(), language);
         QCOMPARE(QCoreApplication::translate(context.toUtf8(), source.toUtf8()), translation);
 
-        if (boxes.contains(source)) {
-            const Box box = boxes.value(source);
-            const int width
-                = shownBoxWidth(translation, QCoreApplication::translate(context.toUtf8(), box.prompt), box.input);
+        if (boxPrompts.contains(source)) {
+            const QString prompt = QCoreApplication::translate(context.toUtf8(), boxPrompts.value(source));
+            const int width = shownBoxWidth(translation, prompt, context == u"scores::HighScoreStep");
             const int needed = platform::titleBarWidth(translation);
             QVERIFY2(width >= needed,
                      qPrintable(QStringLiteral("%1 px wide for a title needing %2").arg(width).arg(needed)));
@@ -195,12 +189,7 @@ private slots:
             // Drawn under the pictures, the text must stay clear of them.
             const QRect drawn = metrics.boundingRect(place, label.textFlags(), translation);
             for (const QRect &picture : pictures) {
-                QVERIFY2(!drawn.intersects(picture),
-                         qPrintable(QStringLiteral("x %1-%2 under a picture at x %3-%4")
-                                        .arg(drawn.left())
-                                        .arg(drawn.right())
-                                        .arg(picture.left())
-                                        .arg(picture.right())));
+                QVERIFY2(!drawn.intersects(picture), "drawn under a blinking picture");
             }
         }
     }
@@ -221,25 +210,16 @@ private slots:
                                                    << "&Ja";
         QTest::newRow("Brazilian Portuguese") << "pt_BR.UTF-8" << QStringList{"pt-BR", "pt-Latn-BR"} << "pt_BR"
                                               << "&Sim";
-        QTest::newRow("Chinese through its likely region")
-            << "C.UTF-8" << QStringList{"zh", "zh-Hans-CN", "zh-CN"} << "zh_CN"
-            << "是(&Y)";
         QTest::newRow("Japanese") << "ja_JP.UTF-8" << QStringList{"ja-JP", "ja-Jpan-JP"} << "ja"
                                   << "はい(&Y)";
         QTest::newRow("LANGUAGE=de under C.UTF-8") << "C.UTF-8" << german << "de"
                                                    << "&Ja";
-        QTest::newRow("LANGUAGE=sv:de, no Swedish") << "sv_SE.UTF-8" << QStringList{"sv", "sv-Latn-SE", "de"} << "de"
-                                                    << "&Ja";
-        QTest::newRow("LANGUAGE=de:en, German first") << "en_US.UTF-8" << (german + QStringList{"en"}) << "de"
-                                                      << "&Ja";
         QTest::newRow("English: none installed") << "en_GB.UTF-8" << QStringList{"en-GB", "en-Latn-GB"} << ""
                                                  << "&Yes";
         QTest::newRow("LANG=C LANGUAGE=de") << "C" << german << ""
                                             << "&Yes";
         QTest::newRow("LC_ALL=C LANGUAGE=de:en") << "C" << (german + QStringList{"en"}) << ""
                                                  << "&Yes";
-        QTest::newRow("POSIX") << "POSIX" << german << ""
-                               << "&Yes";
         QTest::newRow("no locale at all is C") << "" << german << ""
                                                << "&Yes";
         QTest::newRow("LANGUAGE=en:de") << "C.UTF-8" << (QStringList{"en", "en-Latn-US", "en-US"} + german) << ""
