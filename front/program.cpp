@@ -37,8 +37,9 @@ int run(const char *programName)
     return platform::runOnDesktop(programName, [](platform::App &app) {
         // The windows take their texts as they are built: the language first.
         assets::init();
-        const platform::Translations language(QLocale::system(), QStringLiteral("quillway"),
-                                              QString::fromLatin1(assets::translations));
+        const QString folder = QString::fromLatin1(assets::translations);
+        const platform::Translations language(platform::desktopLanguage(QStringLiteral("quillway"), folder),
+                                              QStringLiteral("quillway"), folder);
         Program program(app, scores::defaultFolder());
         program.start();
         return platform::eventLoop();

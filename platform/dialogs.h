@@ -25,7 +25,12 @@ public:
     virtual void ErrorBox(const QString &title, const QString &text) = 0;
 };
 
-// The real boxes, Qt's dialogs.
+// The width a box's frame needs for its whole title beside the title bar's
+// buttons, in the title fonts of the desktops the game meets: openbox's
+// default theme and GNOME's.
+int titleBarWidth(const QString &title);
+
+// The real boxes, Qt's dialogs, each at least as wide as its title needs.
 class QtDialogs final : public Dialogs
 {
 public:

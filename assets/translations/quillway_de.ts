@@ -137,7 +137,7 @@
     </message>
     <message>
         <source>You have acheived a high score</source>
-        <translation>Du hast einen Highscore erreicht</translation>
+        <translation>Du hast es in die Bestenliste geschafft</translation>
     </message>
 </context>
 <context>

@@ -9,7 +9,7 @@
     </message>
     <message>
         <source>New Game</source>
-        <translation>Nueva partida</translation>
+        <translation>Jugar</translation>
     </message>
     <message>
         <source>Rules</source>
@@ -49,7 +49,7 @@
     </message>
     <message>
         <source>Use the arrow keys to guide the hedgehog across the road. If you acheive a very high score, you will be asked to enter your name, for entry on the high score table.</source>
-        <translation>Usa las flechas del teclado para guiar al erizo por la carretera. Si consigues una puntuación muy alta, se te pedirá tu nombre para la tabla de récords.</translation>
+        <translation>Usa las flechas del teclado para que el erizo cruce la carretera. Si consigues una puntuación muy alta, se te pedirá tu nombre para la tabla de récords.</translation>
     </message>
     <message>
         <source>When you get on to higher levels, the time runs out faster.</source>
@@ -88,7 +88,7 @@
     </message>
     <message>
         <source>Resumed</source>
-        <translation>Reanudado</translation>
+        <translation>Reanudada</translation>
     </message>
     <message>
         <source>Anonymous</source>

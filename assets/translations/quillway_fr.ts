@@ -9,7 +9,7 @@
     </message>
     <message>
         <source>New Game</source>
-        <translation>Nouvelle partie</translation>
+        <translation>Jouer</translation>
     </message>
     <message>
         <source>Rules</source>

@@ -9,7 +9,7 @@
     </message>
     <message>
         <source>New Game</source>
-        <translation>Nuova partita</translation>
+        <translation>Gioca</translation>
     </message>
     <message>
         <source>Rules</source>

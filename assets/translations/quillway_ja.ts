@@ -9,7 +9,7 @@
     </message>
     <message>
         <source>New Game</source>
-        <translation>ニューゲーム</translation>
+        <translation>スタート</translation>
     </message>
     <message>
         <source>Rules</source>
@@ -126,7 +126,7 @@
         <source>Run-time error &apos;%1&apos;:
 
 %2</source>
-        <translation>実行時エラー &apos;%1&apos;:
+        <translation>実行時エラー &apos;%1&apos;：
 
 %2</translation>
     </message>

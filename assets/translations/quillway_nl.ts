@@ -36,7 +36,7 @@
     </message>
     <message>
         <source>In Quillway you have to guide the hedgehog, which is first of all located at the bottom of the game window, across the road. You have three lives, and they go down if you run out of time, or get hit by a vehicle.</source>
-        <translation>In Quillway moet je de egel, die eerst onder in het spelvenster staat, naar de overkant van de weg brengen. Je hebt drie levens en verliest er een als de tijd op is of als een voertuig je raakt.</translation>
+        <translation>In Quillway moet je de egel, die eerst onder in het spelvenster staat, naar de overkant van de weg brengen. Je hebt drie levens en verliest er één als de tijd op is of als een voertuig je raakt.</translation>
     </message>
     <message>
         <source>Your score starts at 0 at the start of a new game. It decreases as time runs down, but you recieve 1000 points every time you succesfully guide a hedgehog across the road.</source>
@@ -95,15 +95,15 @@
     </message>
     <message>
         <source>Game over - Score: %1</source>
-        <translation>Spel voorbij - Score: %1</translation>
+        <translation>Spel afgelopen - Score: %1</translation>
     </message>
     <message>
         <source>Game over. Play again?</source>
-        <translation>Spel voorbij. Nog een keer spelen?</translation>
+        <translation>Spel afgelopen. Nog een keer spelen?</translation>
     </message>
     <message>
         <source>Game Over</source>
-        <translation>Spel voorbij</translation>
+        <translation>Spel afgelopen</translation>
     </message>
     <message>
         <source>Are you sure you want to quit? Your current score will be lost!</source>

@@ -36,7 +36,7 @@
     </message>
     <message>
         <source>In Quillway you have to guide the hedgehog, which is first of all located at the bottom of the game window, across the road. You have three lives, and they go down if you run out of time, or get hit by a vehicle.</source>
-        <translation>Em Quillway, você deve guiar o ouriço, que começa na parte de baixo da janela do jogo, até o outro lado da estrada. Você tem três vidas e perde uma se o tempo acabar ou se for atingido por um veículo.</translation>
+        <translation>No Quillway, você deve guiar o ouriço, que começa na parte de baixo da janela do jogo, até o outro lado da estrada. Você tem três vidas e perde uma se o tempo acabar ou se for atingido por um veículo.</translation>
     </message>
     <message>
         <source>Your score starts at 0 at the start of a new game. It decreases as time runs down, but you recieve 1000 points every time you succesfully guide a hedgehog across the road.</source>

@@ -87,7 +87,7 @@
     </message>
     <message>
         <source>Resumed</source>
-        <translation>Продолжение</translation>
+        <translation>Игра продолжена</translation>
     </message>
     <message>
         <source>Anonymous</source>

@@ -87,7 +87,7 @@
     </message>
     <message>
         <source>Resumed</source>
-        <translation>Продовження</translation>
+        <translation>Гру продовжено</translation>
     </message>
     <message>
         <source>Anonymous</source>

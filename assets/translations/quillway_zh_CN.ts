@@ -36,7 +36,7 @@
     </message>
     <message>
         <source>In Quillway you have to guide the hedgehog, which is first of all located at the bottom of the game window, across the road. You have three lives, and they go down if you run out of time, or get hit by a vehicle.</source>
-        <translation>在 Quillway 中，你要引导刺猬穿过马路，刺猬一开始位于游戏窗口底部。你有三条命，时间耗尽或被车辆撞到都会失去一条命。</translation>
+        <translation>在 Quillway 中，你要引导刺猬穿过马路，刺猬一开始位于游戏窗口底部。你有三条命，时间耗尽或被车撞都会失去一条命。</translation>
     </message>
     <message>
         <source>Your score starts at 0 at the start of a new game. It decreases as time runs down, but you recieve 1000 points every time you succesfully guide a hedgehog across the road.</source>
@@ -52,7 +52,7 @@
     </message>
     <message>
         <source>When you get on to higher levels, the time runs out faster.</source>
-        <translation>关卡越高，时间消耗得越快。</translation>
+        <translation>等级越高，时间消耗得越快。</translation>
     </message>
 </context>
 <context>
@@ -63,7 +63,7 @@
     </message>
     <message>
         <source>Quillway - Game - Score: %1 - Lives: %2 - Level: %3</source>
-        <translation>Quillway - 游戏 - 得分：%1 - 生命：%2 - 关卡：%3</translation>
+        <translation>Quillway - 游戏 - 得分：%1 - 生命：%2 - 等级：%3</translation>
     </message>
     <message>
         <source> - Paused</source>
@@ -79,7 +79,7 @@
     </message>
     <message>
         <source>Level: %1</source>
-        <translation>关卡：%1</translation>
+        <translation>等级：%1</translation>
     </message>
     <message>
         <source>Paused</source>
@@ -115,7 +115,7 @@
     </message>
     <message>
         <source>Score: %1 - Lives: %2 - Level: %3</source>
-        <translation>得分：%1 - 生命：%2 - 关卡：%3</translation>
+        <translation>得分：%1 - 生命：%2 - 等级：%3</translation>
     </message>
 </context>
 <context>
@@ -124,7 +124,7 @@
         <source>Run-time error &apos;%1&apos;:
 
 %2</source>
-        <translation>运行时错误 &apos;%1&apos;：
+        <translation>运行时错误“%1”：
 
 %2</translation>
     </message>

@@ -4,7 +4,8 @@
 #
 # End to end, in German (LANGUAGE=de): the menu's title and items, a rules
 # paragraph as a screen reader's client reads it, and the quit question with
-# Qt's own buttons, all in German; Yes (Ja) ends the program.
+# Qt's own buttons, all in German; Yes (Ja) ends the program. Then under the
+# C locale, where LANGUAGE does not count, the same program speaks English.
 # Usage: language.sh path/to/quillway
 set -euo pipefail
 source "$(dirname "$0")/lib/a11ysession.sh"
@@ -33,5 +34,11 @@ for button in Ja Nein; do
     grep -qx "push button: &\\?$button" <<<"$box" || fail "no button $button in: $box"
 done
 reader press "Quillway beenden?" Ja || reader press "Quillway beenden?" "&Ja" || fail "cannot press Ja"
+expect_exit 0
+
+start_game env LC_ALL=C LANGUAGE=de "$game"
+menu=$(window_named "Quillway - Main Menu") ||
+    fail "LC_ALL=C LANGUAGE=de: no English main menu: $(xdotool search --onlyvisible --name . getwindowname %@ 2>&1)"
+quit_from_menu "$menu"
 expect_exit 0
 echo "PASS"
