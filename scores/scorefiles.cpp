@@ -108,6 +108,22 @@ std::optional<Entries> readShared(const TableBoxes &boxes, const QString &folder
     return lock.held() ? readTable(boxes, folder) : std::nullopt;
 }
 
+// Reads the files through `boxes` with `read` and takes what they hold into
+// `table` with the entries it has not saved. Boxes may belong to a window
+// that reading loads again, and whose loading reloads `table` from the
+// files, forgetting what was not saved: the table is taken before the read
+// and put back after it.
+template<typename Read>
+std::optional<Entries> reread(HighScoreTable &table, const Read &read)
+{
+    const HighScoreTable before = table;
+    const std::optional<Entries> loaded = read();
+    table = before;
+    if (loaded)
+        table.takeFresher(*loaded);
+    return loaded;
+}
+
 } // namespace
 
 bool loadTable(HighScoreTable &table, const TableBoxes &boxes, const QString &folder)
@@ -120,10 +136,7 @@ bool loadTable(HighScoreTable &table, const TableBoxes &boxes, const QString &fo
 
 bool refreshTable(HighScoreTable &table, const TableBoxes &boxes, const QString &folder)
 {
-    const std::optional<Entries> loaded = readShared(boxes, folder);
-    if (loaded)
-        table.takeFresher(*loaded);
-    return loaded.has_value();
+    return reread(table, [&] { return readShared(boxes, folder); }).has_value();
 }
 
 bool saveTable(const HighScoreTable &table, const TableBoxes &boxes, const QString &folder,
@@ -133,13 +146,12 @@ bool saveTable(const HighScoreTable &table, const TableBoxes &boxes, const QStri
     return lock.held() && writeTable(table, boxes, folder, fault);
 }
 
-bool saveEntry(HighScoreTable &table, const TableBoxes &boxes, const QString &folder, qint32 score, const QString &name,
+bool saveEntry(HighScoreTable &table, const TableBoxes &boxes, const QString &folder, qint32 score, QString name,
                const storage::WriteFault &fault)
 {
     const storage::FolderLock lock(folder, storage::FolderLock::Mode::Exclusive);
-    const std::optional<Entries> loaded = lock.held() ? readTable(boxes, folder) : std::nullopt;
-    if (loaded)
-        table.takeFresher(*loaded);
+    const std::optional<Entries> loaded
+        = reread(table, [&] { return lock.held() ? readTable(boxes, folder) : std::nullopt; });
     if (!table.qualifies(score))
         return false;
     table.enter(score, name);

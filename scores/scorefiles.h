@@ -100,10 +100,11 @@ bool saveTable(const HighScoreTable &table, const TableBoxes &boxes, const QStri
 // entry whose save fails stays in the table as one not saved yet. A set that
 // cannot be read is first kept aside (storage::keepAside), never destroyed.
 // When the files cannot be read or locked, the entry goes into the table in
-// memory.
+// memory. `score` and `name` are taken as they are at the call, whatever
+// reading the files does to where they came from (a window's variables).
 // Returns whether the score entered the table: it may no longer beat the
 // fifth entry of the fresher one.
-bool saveEntry(HighScoreTable &table, const TableBoxes &boxes, const QString &folder, qint32 score, const QString &name,
+bool saveEntry(HighScoreTable &table, const TableBoxes &boxes, const QString &folder, qint32 score, QString name,
                const storage::WriteFault &fault = {});
 
 } // namespace scores

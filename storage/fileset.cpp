@@ -91,6 +91,22 @@ bool syncFolder(const QString &folder)
     return synced;
 }
 
+// Gives the file `fd`, which this process has just created, the permission
+// bits `mode` where the disk keeps them. A disk that keeps none refuses:
+// FAT through FUSE with ENOSYS, others with ENOTSUP, and vfat with EPERM,
+// which on a file this process created and so owns can only be the disk's
+// doing. The file then has what the disk gives every file, and the save
+// goes on; the old file's being read-only is checked apart, before any
+// replacing.
+bool givePermissions(int fd, int mode, const std::function<bool(SaveStep)> &refused)
+{
+    if (mode < 0 || refused(SaveStep::Permissions))
+        return true;
+    if (::fchmod(fd, mode_t(mode)) == 0)
+        return true;
+    return errno == ENOSYS || errno == EOPNOTSUPP || errno == ENOTSUP || errno == EPERM;
+}
+
 // Creates `path` afresh, never through a link, writes `bytes` and flushes
 // them. `mode` is the new file's permission bits; -1 leaves them as created.
 bool writeNewFile(const QString &path, const QByteArray &bytes, int mode, const std::function<bool(SaveStep)> &refused)
@@ -98,7 +114,7 @@ bool writeNewFile(const QString &path, const QByteArray &bytes, int mode, const 
     const int fd = ::open(native(path).constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
     if (fd < 0)
         return false;
-    bool written = (mode < 0 || ::fchmod(fd, mode_t(mode)) == 0) && !refused(SaveStep::Write);
+    bool written = !refused(SaveStep::Write);
     for (qsizetype done = 0; written && done < bytes.size();) {
         const ssize_t n = ::write(fd, bytes.constData() + done, std::size_t(bytes.size() - done));
         if (n < 0 && errno == EINTR)
@@ -106,8 +122,26 @@ bool writeNewFile(const QString &path, const QByteArray &bytes, int mode, const 
         written = n > 0;
         done += n;
     }
-    written = written && !refused(SaveStep::Sync) && ::fsync(fd) == 0;
+    written = written && givePermissions(fd, mode, refused) && !refused(SaveStep::Sync) && ::fsync(fd) == 0;
     return ::close(fd) == 0 && written;
+}
+
+const auto nothingRefused = [](SaveStep) { return false; };
+
+// Copies the plain file `from` (its link followed) to a new file `to` with
+// its permission bits, written in full and flushed.
+bool copyFile(const QString &from, const QString &to, const std::function<bool(SaveStep)> &refused)
+{
+    struct stat st;
+    if (::stat(native(from).constData(), &st) != 0)
+        return false;
+    QByteArray bytes;
+    try {
+        bytes = readSmallFile(from, maxCopySize);
+    } catch (const RuntimeError &) {
+        return false;
+    }
+    return bytes.size() <= maxCopySize && writeNewFile(to, bytes, int(st.st_mode & 07777), refused);
 }
 
 // The error of a link() that the disk refuses for want of hard links: FAT and
@@ -129,16 +163,7 @@ bool keepOld(const QString &file, const QString &old, const std::function<bool(S
         if (!noHardLinks(errno))
             return false;
     }
-    struct stat st;
-    if (::stat(native(file).constData(), &st) != 0)
-        return false;
-    QByteArray bytes;
-    try {
-        bytes = readSmallFile(file, maxCopySize);
-    } catch (const RuntimeError &) {
-        return false;
-    }
-    return bytes.size() <= maxCopySize && writeNewFile(old, bytes, int(st.st_mode & 07777), refused);
+    return copyFile(file, old, refused);
 }
 
 // What a record says of one file of the set: whether it had an old file.
@@ -290,12 +315,17 @@ bool keepAside(const QString &folder, const QStringList &fileNames)
     }
     const QDir aside(dir.filePath(asideName));
     for (const QString &name : present) {
-        // A second name keeps the very bytes; a copy where the disk has no
-        // such names. Only plain files: a FIFO is not read.
-        const QString from = dir.filePath(name);
+        // The file a link names, never the link: the save writes through it.
+        // A second name of that file keeps the very bytes, since the save
+        // puts a new file in its place rather than writing into it; a copy
+        // where the disk has no such names. Only plain files: a FIFO is not
+        // read, and a link that names nothing holds nothing.
+        const QString from = resolved(dir.filePath(name));
         const QString to = aside.filePath(name);
-        if (::link(native(from).constData(), native(to).constData()) != 0 && QFileInfo(from).isFile()
-            && !QFile::copy(from, to))
+        struct stat st;
+        if (::stat(native(from).constData(), &st) != 0 || !S_ISREG(st.st_mode))
+            continue;
+        if (::link(native(from).constData(), native(to).constData()) != 0 && !copyFile(from, to, nothingRefused))
             return false;
     }
     return syncFolder(aside.path()) && syncFolder(folder);
@@ -390,8 +420,7 @@ void FileSet::commit()
     const QString recordPath = dir.filePath(recordName);
     const QString recordTemporary = dir.filePath(newName(recordName.mid(1)));
     removeFile(recordTemporary);
-    if (refused(SaveStep::Record, recordPath)
-        || !writeNewFile(recordTemporary, record, -1, [](SaveStep) { return false; })
+    if (refused(SaveStep::Record, recordPath) || !writeNewFile(recordTemporary, record, -1, nothingRefused)
         || !renameFile(recordTemporary, recordPath) || !syncFolder(m_folder)) {
         removeFile(recordTemporary);
         removeFile(recordPath);

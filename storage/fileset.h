@@ -12,13 +12,16 @@ namespace storage {
 
 // The steps of replacing a set of files, in the order a save takes them.
 enum class SaveStep {
-    Write,      // a new file's contents
-    Sync,       // a new file flushed to the disk
-    Link,       // an old file's second name; refused, the file is copied
-                // instead, as on a disk without hard links
-    Record,     // the commit record, written, flushed and put in place
-    Rename,     // a new file renamed over its target
-    FolderSync, // the folder flushed after the renames
+    Write,       // a new file's contents
+    Permissions, // a new file given the old one's permission bits; refused,
+                 // the file keeps what the disk gives it, as on a disk that
+                 // keeps no such bits (FAT through FUSE)
+    Sync,        // a new file flushed to the disk
+    Link,        // an old file's second name; refused, the file is copied
+                 // instead, as on a disk without hard links
+    Record,      // the commit record, written, flushed and put in place
+    Rename,      // a new file renamed over its target
+    FolderSync,  // the folder flushed after the renames
 };
 
 // Says whether a step of a save is refused, as a full disk, a read-only
@@ -93,7 +96,10 @@ QByteArray readSmallFile(const QString &path, qint64 limit);
 
 // Keeps the files `fileNames` of `folder`, those that exist, in a new folder
 // beside them named "unreadable-<date>-<time>", so that a set that could not
-// be read survives the save that replaces it. Returns whether they are kept.
+// be read survives the save that replaces it. What is kept is the bytes, as
+// plain files: a file that is a symbolic link is kept as the file it names,
+// never as a link, which the save is about to write through. Returns whether
+// they are kept.
 bool keepAside(const QString &folder, const QStringList &fileNames);
 
 // Raises the run-time error that fits a file which cannot be read or written:

@@ -300,11 +300,13 @@ void TestScoreFiles::failedSaveKeepsEveryOldFile_data()
     QTest::addColumn<QString>("inTheWay"); // a folder standing where this file should be
     QTest::addColumn<QString>("refused");  // the file whose new contents cannot be written
     QTest::addColumn<bool>("noFolder");
+    QTest::addColumn<QString>("readOnly"); // a file the player made read-only (chmod a-w)
 
-    QTest::newRow("no folder") << QString() << QString() << true;
-    QTest::newRow("name3.dat replaced by a folder") << "name3.dat" << QString() << false;
-    QTest::newRow("score1.dat refused: read-only folder") << QString() << "score1.dat" << false;
-    QTest::newRow("name5.dat refused: disk full at the last") << QString() << "name5.dat" << false;
+    QTest::newRow("no folder") << QString() << QString() << true << QString();
+    QTest::newRow("name3.dat replaced by a folder") << "name3.dat" << QString() << false << QString();
+    QTest::newRow("score1.dat refused: read-only folder") << QString() << "score1.dat" << false << QString();
+    QTest::newRow("name5.dat refused: disk full at the last") << QString() << "name5.dat" << false << QString();
+    QTest::newRow("name2.dat made read-only") << QString() << QString() << false << "name2.dat";
 }
 
 // A save that cannot write all ten files must leave the old table whole on
@@ -314,9 +316,12 @@ void TestScoreFiles::failedSaveKeepsEveryOldFile()
     QFETCH(QString, inTheWay);
     QFETCH(QString, refused);
     QFETCH(bool, noFolder);
+    QFETCH(QString, readOnly);
 
     QTemporaryDir dir;
     writeTable(dir.path(), firstScores, firstNames);
+    if (!readOnly.isEmpty())
+        QVERIFY(QFile::setPermissions(filePath(dir.path(), readOnly), QFile::ReadOwner | QFile::ReadGroup));
     if (!inTheWay.isEmpty()) {
         QVERIFY(QFile::remove(filePath(dir.path(), inTheWay)));
         QVERIFY(QDir(dir.path()).mkdir(inTheWay));
@@ -357,12 +362,15 @@ void TestScoreFiles::interruptedSaveLeavesOneWholeTable_data()
     QTest::addColumn<bool>("killed");   // the process ends at the step; else the step fails
     QTest::addColumn<bool>("noLinks");  // the disk has no hard links (FAT, exFAT): old files are copied
     QTest::addColumn<bool>("symlinks"); // score2.dat and name4.dat are links to files in another folder
-    QTest::newRow("killed before each step") << true << false << false;
-    QTest::newRow("each step refused") << false << false << false;
-    QTest::newRow("no hard links, killed before each step") << true << true << false;
-    QTest::newRow("no hard links, each step refused") << false << true << false;
-    QTest::newRow("two files linked elsewhere, killed before each step") << true << false << true;
-    QTest::newRow("two files linked elsewhere, each step refused") << false << false << true;
+    QTest::addColumn<bool>("noModes");  // the disk keeps no permission bits (FAT through FUSE)
+    QTest::newRow("killed before each step") << true << false << false << false;
+    QTest::newRow("each step refused") << false << false << false << false;
+    QTest::newRow("no hard links, killed before each step") << true << true << false << false;
+    QTest::newRow("no hard links, each step refused") << false << true << false << false;
+    QTest::newRow("two files linked elsewhere, killed before each step") << true << false << true << false;
+    QTest::newRow("two files linked elsewhere, each step refused") << false << false << true << false;
+    QTest::newRow("no hard links nor permission bits, killed before each step") << true << true << false << true;
+    QTest::newRow("no hard links nor permission bits, each step refused") << false << true << false << true;
 }
 
 // Whatever step a save stops at, a load then finds the whole old table or the
@@ -374,6 +382,7 @@ void TestScoreFiles::interruptedSaveLeavesOneWholeTable()
     QFETCH(bool, killed);
     QFETCH(bool, noLinks);
     QFETCH(bool, symlinks);
+    QFETCH(bool, noModes);
     Rig rig;
     QTemporaryDir elsewhere;
     const QString victim = filePath(elsewhere.path(), QStringLiteral("victim"));
@@ -393,7 +402,7 @@ void TestScoreFiles::interruptedSaveLeavesOneWholeTable()
         writeFile(filePath(dir.path(), QStringLiteral(".name2.dat.4242.new")), "left by an older game");
         int steps = 0;
         const storage::WriteFault fault = [&](storage::SaveStep step, const QString &) {
-            if (noLinks && step == storage::SaveStep::Link)
+            if ((noLinks && step == storage::SaveStep::Link) || (noModes && step == storage::SaveStep::Permissions))
                 return true;
             if (steps++ != stopAt)
                 return false;
@@ -501,17 +510,23 @@ void TestScoreFiles::unreadableSetIsKeptAside_data()
 {
     QTest::addColumn<QString>("fileName");
     QTest::addColumn<QByteArray>("contents"); // null: the file is removed
+    QTest::addColumn<QString>("links");       // the ten files links into another folder: "absolute", "relative"
 
-    QTest::newRow("name3.dat cut short") << "name3.dat" << storage::rtf::write("Cy").left(9);
-    QTest::newRow("score2.dat missing") << "score2.dat" << QByteArray();
+    QTest::newRow("name3.dat cut short") << "name3.dat" << storage::rtf::write("Cy").left(9) << QString();
+    QTest::newRow("score2.dat missing") << "score2.dat" << QByteArray() << QString();
+    QTest::newRow("absolute links, name3.dat cut short")
+        << "name3.dat" << storage::rtf::write("Cy").left(9) << "absolute";
+    QTest::newRow("relative links, score2.dat missing") << "score2.dat" << QByteArray() << "relative";
 }
 
 // A high score after a load that failed must not destroy the good entries of
-// the other files: the old set is kept, byte for byte, beside the new one.
+// the other files: the old set is kept, byte for byte, beside the new one, as
+// plain files even where the set's files are links the save writes through.
 void TestScoreFiles::unreadableSetIsKeptAside()
 {
     QFETCH(QString, fileName);
     QFETCH(QByteArray, contents);
+    QFETCH(QString, links);
 
     QTemporaryDir dir;
     writeTable(dir.path(), firstScores, firstNames);
@@ -522,6 +537,16 @@ void TestScoreFiles::unreadableSetIsKeptAside()
     QMap<QString, QByteArray> before;
     for (const QString &name : QDir(dir.path()).entryList(QDir::Files))
         before[name] = readBytes(filePath(dir.path(), name));
+    if (!links.isEmpty()) {
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("real")));
+        for (const QString &name : before.keys()) {
+            QVERIFY(QFile::rename(filePath(dir.path(), name), filePath(dir.path(), "real/" + name)));
+            const QString target = links == "absolute" ? filePath(dir.path(), "real/" + name) : "real/" + name;
+            QCOMPARE(::symlink(QFile::encodeName(target).constData(),
+                               QFile::encodeName(filePath(dir.path(), name)).constData()),
+                     0);
+        }
+    }
     Rig rig;
     scores::HighScoreTable table;
 
@@ -530,9 +555,11 @@ void TestScoreFiles::unreadableSetIsKeptAside()
     const QStringList aside = QDir(dir.path()).entryList({QStringLiteral("unreadable-*")}, QDir::Dirs);
     QCOMPARE(aside.size(), 1);
     const QString keptIn = filePath(dir.path(), aside.first());
-    QCOMPARE(QDir(keptIn).entryList(QDir::Files), QStringList(before.keys()));
-    for (auto it = before.cbegin(); it != before.cend(); ++it)
+    QCOMPARE(QDir(keptIn).entryList(QDir::Files | QDir::System), QStringList(before.keys()));
+    for (auto it = before.cbegin(); it != before.cend(); ++it) {
+        QVERIFY2(!QFileInfo(filePath(keptIn, it.key())).isSymLink(), qPrintable(it.key()));
         QCOMPARE(readBytes(filePath(keptIn, it.key())), it.value());
+    }
     scores::HighScoreTable loaded;
     QVERIFY(scores::loadTable(loaded, rig.files.boxes(), dir.path()));
     QCOMPARE(loaded.entry(1), (scores::Entry{9000, QStringLiteral("Zed")}));
