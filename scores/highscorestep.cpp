@@ -13,7 +13,7 @@ bool enterHighScore(const HighScoreStep &step, qint32 score)
     const QString offered = step.playerName;
     // Another copy of the game may have saved since this one started; what
     // this one could not save stays in.
-    refreshTable(step.table, step.boxes, step.folder);
+    refreshTable(step.table, step.files, step.folder);
     if (!step.table.qualifies(score))
         return false;
     // The title's spelling is the one players have always seen.
@@ -23,7 +23,7 @@ bool enterHighScore(const HighScoreStep &step, qint32 score)
                        QCoreApplication::translate("scores::HighScoreStep", "You have acheived a high score"), offered);
     step.playerName = typed;
     // The name box holds no lock: the table is read again under the save's.
-    return saveEntry(step.table, step.boxes, step.folder, score, typed, step.fault);
+    return rereadEnterAndSave(step.table, step.files, step.folder, score, typed, step.fault);
 }
 
 } // namespace scores

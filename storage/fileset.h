@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 
@@ -71,6 +72,20 @@ public:
 
 private:
     bool refused(SaveStep step, const QString &path) const;
+    // The steps of commit(), each named for the steps it takes. Each raises
+    // RuntimeError when its step fails with the old files all in place.
+    // Link: checks every target and gives each old file its second name;
+    // returns the record that names the set.
+    QByteArray keepOldFiles();
+    // Record: from here on the set is committed.
+    void writeRecord(const QByteArray &record);
+    // Rename: false when a rename failed and the set could not be turned
+    // back, so that it stays committed for the next lock to finish.
+    bool renameIntoPlace();
+    // FolderSync, then the record and second names removed.
+    void syncAndClean();
+    // The folders other than this one that links lead to.
+    QSet<QString> foldersElsewhere() const;
     // Puts the old files back; false when the set could not be turned back
     // and stays committed.
     bool undo();
@@ -88,22 +103,5 @@ bool saveUnfinished(const QString &folder);
 // undone is put back, and anything else of it removed. Returns whether the
 // folder holds one whole set again. The caller holds the exclusive lock.
 bool finishSave(const QString &folder);
-
-// Reads a plain file of at most `limit` bytes; a longer one yields limit + 1
-// bytes. A FIFO, device, socket or folder is refused at once, without being
-// opened in a way that could wait. Raises RuntimeError when it cannot read.
-QByteArray readSmallFile(const QString &path, qint64 limit);
-
-// Keeps the files `fileNames` of `folder`, those that exist, in a new folder
-// beside them named "unreadable-<date>-<time>", so that a set that could not
-// be read survives the save that replaces it. What is kept is the bytes, as
-// plain files: a file that is a symbolic link is kept as the file it names,
-// never as a link, which the save is about to write through. Returns whether
-// they are kept.
-bool keepAside(const QString &folder, const QStringList &fileNames);
-
-// Raises the run-time error that fits a file which cannot be read or written:
-// its folder missing, the file missing, or no access.
-[[noreturn]] void raiseFileError(const QString &path);
 
 } // namespace storage

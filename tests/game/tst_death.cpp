@@ -202,7 +202,7 @@ void TestDeath::closedUnderGameOverBoxStaysClosed()
     GameRig rig;
     game::QuillwayGame &g = rig.game();
     scores::PlainTableFiles files;
-    QVERIFY(scores::saveTable(scores::HighScoreTable(), files.boxes(), rig.scores.path()));
+    QVERIFY(scores::saveTable(scores::HighScoreTable(), files.files(), rig.scores.path()));
     g.HighScores.enter(4000, QStringLiteral("Bo")); // not saved yet
     rig.lastLife(2950);
     if (typed.isNull())
@@ -232,7 +232,7 @@ void TestDeath::closedUnderGameOverBoxStaysClosed()
     QCOMPARE(g.HighScores.entry(1), (scores::Entry{4000, QStringLiteral("Bo")}));
     QCOMPARE(g.HighScores.entry(2), entered);
     scores::HighScoreTable saved;
-    QVERIFY(scores::loadTable(saved, files.boxes(), rig.scores.path()));
+    QVERIFY(scores::loadTable(saved, files.files(), rig.scores.path()));
     QCOMPARE(saved.entries(), g.HighScores.entries());
     QVERIFY(rig.menu.isVisible());
     QCOMPARE(rig.boxes.unexpected(), 0);

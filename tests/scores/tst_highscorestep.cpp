@@ -133,7 +133,7 @@ void TestHighScoreStep::step()
     scores::PlainTableFiles files;
     writeFiles(dir.path(), before);
     scores::HighScoreTable table;
-    QCOMPARE(scores::loadTable(table, files.boxes(), dir.path()), !before.isEmpty());
+    QCOMPARE(scores::loadTable(table, files.files(), dir.path()), !before.isEmpty());
 
     QString playerName = QStringLiteral("Anonymous");
     const auto askName = [&dialogs](const QString &prompt, const QString &title, const QString &offered) {
@@ -155,7 +155,7 @@ void TestHighScoreStep::step()
         const qint32 final = game == 0 ? score : later.at(game - 1);
         // "Play again" reads nothing: the step goes on with the same table.
         const bool entered
-            = scores::enterHighScore({table, playerName, askName, files.boxes(), dir.path(), fault}, final);
+            = scores::enterHighScore({table, playerName, askName, files.files(), dir.path(), fault}, final);
         if (game == 0)
             QCOMPARE(entered, enters || failing > 0);
         saves += entered;

@@ -121,7 +121,7 @@ void TestScoreFiles::loadsWholeTable()
     Rig rig;
     scores::HighScoreTable table;
 
-    QVERIFY(scores::loadTable(table, rig.files.boxes(), dir.path()));
+    QVERIFY(scores::loadTable(table, rig.files.files(), dir.path()));
     QCOMPARE(table.entries(), firstEntries());
 }
 
@@ -134,7 +134,7 @@ void TestScoreFiles::unusualValuesLoad()
     Rig rig;
     scores::HighScoreTable table;
 
-    QVERIFY(scores::loadTable(table, rig.files.boxes(), dir.path()));
+    QVERIFY(scores::loadTable(table, rig.files.files(), dir.path()));
     QCOMPARE(table.entry(1).score, Slot(-2147483647 - 1));
     QCOMPARE(table.entry(2).score, Slot());
     QCOMPARE(table.entry(3).score, Slot(2147483647));
@@ -179,7 +179,7 @@ void TestScoreFiles::failedLoadKeepsTable()
     writeTable(dir.path(), firstScores, firstNames);
     Rig rig;
     scores::HighScoreTable table;
-    QVERIFY(scores::loadTable(table, rig.files.boxes(), dir.path()));
+    QVERIFY(scores::loadTable(table, rig.files.files(), dir.path()));
 
     // Every other file holds a different, good table.
     writeTable(dir.path(), {"900", "800", "700", "600", "500"}, {"V", "W", "X", "Y", "Z"});
@@ -196,7 +196,7 @@ void TestScoreFiles::failedLoadKeepsTable()
     if (contents == "<device>")
         QCOMPARE(::symlink("/dev/zero", node.constData()), 0);
 
-    QVERIFY(!scores::loadTable(table, rig.files.boxes(), folder));
+    QVERIFY(!scores::loadTable(table, rig.files.files(), folder));
     QCOMPARE(table.entries(), firstEntries());
 }
 
@@ -225,13 +225,13 @@ void TestScoreFiles::everyFileLoadedBeforeAnyRead()
     QVERIFY(QFile::remove(missingFile < 5 ? scores::scoreFilePath(dir.path(), rank)
                                           : scores::nameFilePath(dir.path(), rank)));
     Rig rig;
-    std::vector<scores::TableFile *> inLoadOrder(rig.files.boxes().scores.begin(), rig.files.boxes().scores.end());
-    inLoadOrder.insert(inLoadOrder.end(), rig.files.boxes().names.begin(), rig.files.boxes().names.end());
+    std::vector<scores::TableFile *> inLoadOrder(rig.files.files().scores.begin(), rig.files.files().scores.end());
+    inLoadOrder.insert(inLoadOrder.end(), rig.files.files().names.begin(), rig.files.files().names.end());
     for (scores::TableFile *box : inLoadOrder)
         box->setText(QStringLiteral("untouched"));
     scores::HighScoreTable table;
 
-    QVERIFY(!scores::loadTable(table, rig.files.boxes(), dir.path()));
+    QVERIFY(!scores::loadTable(table, rig.files.files(), dir.path()));
 
     const QStringList fileTexts = firstScores + firstNames;
     for (int i = 0; i < 10; ++i) {
@@ -263,7 +263,7 @@ void TestScoreFiles::readsOtherWritersDocuments()
     Rig rig;
     scores::HighScoreTable table;
 
-    QVERIFY(scores::loadTable(table, rig.files.boxes(), dir.path()));
+    QVERIFY(scores::loadTable(table, rig.files.files(), dir.path()));
     QCOMPARE(table.entry(1).score, Slot(2950));
     QCOMPARE(table.entry(1).name, QStringLiteral("Zoë"));
     QCOMPARE(table.entry(2).score, Slot(4000));
@@ -286,11 +286,11 @@ void TestScoreFiles::savedTableLoadsBack()
     scores::HighScoreTable table;
     table.insert(1, 2950, QStringLiteral("Anonymous"));
 
-    QVERIFY(scores::saveTable(table, rig.files.boxes(), dir.path()));
+    QVERIFY(scores::saveTable(table, rig.files.files(), dir.path()));
 
     Rig other;
     scores::HighScoreTable loaded;
-    QVERIFY(scores::loadTable(loaded, other.files.boxes(), dir.path()));
+    QVERIFY(scores::loadTable(loaded, other.files.files(), dir.path()));
     QCOMPARE(loaded.entries(), table.entries());
     QCOMPARE(loaded.entry(2).score, Slot());
 }
@@ -335,7 +335,7 @@ void TestScoreFiles::failedSaveKeepsEveryOldFile()
     scores::HighScoreTable table;
     table.replaceAll(firstEntries());
     table.insert(1, 9000, QStringLiteral("Zed"));
-    QVERIFY(!scores::saveTable(table, rig.files.boxes(), folder, fault));
+    QVERIFY(!scores::saveTable(table, rig.files.files(), folder, fault));
 
     QVERIFY(!QDir(filePath(dir.path(), QStringLiteral("nowhere"))).exists());
     const QStringList oldTexts = firstScores + firstNames;
@@ -414,7 +414,7 @@ void TestScoreFiles::interruptedSaveLeavesOneWholeTable()
         if (killed) {
             const pid_t child = ::fork();
             if (child == 0)
-                ::_exit(scores::saveTable(newTable, rig.files.boxes(), dir.path(), fault) ? 1 : 2);
+                ::_exit(scores::saveTable(newTable, rig.files.files(), dir.path(), fault) ? 1 : 2);
             int status = 0;
             QCOMPARE(::waitpid(child, &status, 0), child);
             QVERIFY(WIFEXITED(status));
@@ -422,7 +422,7 @@ void TestScoreFiles::interruptedSaveLeavesOneWholeTable()
             saved = WEXITSTATUS(status) == 1 || WEXITSTATUS(status) == 11;
             stopped = WEXITSTATUS(status) >= 10;
         } else {
-            saved = scores::saveTable(newTable, rig.files.boxes(), dir.path(), fault);
+            saved = scores::saveTable(newTable, rig.files.files(), dir.path(), fault);
             stopped = steps > stopAt;
         }
         const QByteArray where = "stopped before step " + QByteArray::number(stopAt);
@@ -430,9 +430,9 @@ void TestScoreFiles::interruptedSaveLeavesOneWholeTable()
         QVERIFY2(stopped || saved, where);
 
         scores::HighScoreTable loaded;
-        QVERIFY2(scores::loadTable(loaded, rig.files.boxes(), dir.path()), where);
+        QVERIFY2(scores::loadTable(loaded, rig.files.files(), dir.path()), where);
         QVERIFY2(loaded.entries() == (saved ? newTable.entries() : firstEntries()), where);
-        QVERIFY2(scores::saveTable(tableWith(7000, QStringLiteral("Next")), rig.files.boxes(), dir.path()), where);
+        QVERIFY2(scores::saveTable(tableWith(7000, QStringLiteral("Next")), rig.files.files(), dir.path()), where);
         QVERIFY2(folderEntries(dir.path()) == tenFilesAndLock(),
                  where + ": " + folderEntries(dir.path()).join(' ').toUtf8());
         QCOMPARE(readBytes(victim), QByteArray("precious"));
@@ -451,7 +451,7 @@ void TestScoreFiles::secondCopyNeverSeesHalfASave()
     writeTable(dir.path(), firstScores, firstNames);
     Rig rig;
     scores::HighScoreTable stale;
-    QVERIFY(scores::loadTable(stale, rig.files.boxes(), dir.path()));
+    QVERIFY(scores::loadTable(stale, rig.files.files(), dir.path()));
     int ready[2];
     QCOMPARE(::pipe(ready), 0);
 
@@ -467,15 +467,17 @@ void TestScoreFiles::secondCopyNeverSeesHalfASave()
             return false;
         };
         scores::HighScoreTable table = stale;
-        ::_exit(scores::saveEntry(table, rig.files.boxes(), dir.path(), 9000, QStringLiteral("Kid"), slow) ? 0 : 1);
+        ::_exit(scores::rereadEnterAndSave(table, rig.files.files(), dir.path(), 9000, QStringLiteral("Kid"), slow)
+                    ? 0
+                    : 1);
     }
     char byte = 0;
     QCOMPARE(::read(ready[0], &byte, 1), 1);
 
     scores::HighScoreTable during;
-    QVERIFY(scores::loadTable(during, rig.files.boxes(), dir.path()));
+    QVERIFY(scores::loadTable(during, rig.files.files(), dir.path()));
     QCOMPARE(during.entries(), tableWith(9000, QStringLiteral("Kid")).entries());
-    QVERIFY(scores::saveEntry(stale, rig.files.boxes(), dir.path(), 8000, QStringLiteral("Mum")));
+    QVERIFY(scores::rereadEnterAndSave(stale, rig.files.files(), dir.path(), 8000, QStringLiteral("Mum")));
     int status = 0;
     QCOMPARE(::waitpid(child, &status, 0), child);
     QCOMPARE(status, 0);
@@ -483,13 +485,13 @@ void TestScoreFiles::secondCopyNeverSeesHalfASave()
     scores::HighScoreTable both = tableWith(9000, QStringLiteral("Kid"));
     both.insert(2, 8000, QStringLiteral("Mum"));
     scores::HighScoreTable loaded;
-    QVERIFY(scores::loadTable(loaded, rig.files.boxes(), dir.path()));
+    QVERIFY(scores::loadTable(loaded, rig.files.files(), dir.path()));
     QCOMPARE(loaded.entries(), both.entries());
     QCOMPARE(stale.entries(), both.entries());
     // A score the fresher table no longer lets in is not entered.
     scores::HighScoreTable older;
     older.replaceAll(firstEntries());
-    QVERIFY(!scores::saveEntry(older, rig.files.boxes(), dir.path(), 1500, QStringLiteral("Late")));
+    QVERIFY(!scores::rereadEnterAndSave(older, rig.files.files(), dir.path(), 1500, QStringLiteral("Late")));
     QCOMPARE(older.entries(), both.entries());
     ::close(ready[0]);
     ::close(ready[1]);
@@ -500,7 +502,7 @@ void TestScoreFiles::secondCopyNeverSeesHalfASave()
     // Taken as another process takes it: this one's own lock would be shared.
     const int stuck = ::open(QFile::encodeName(filePath(dir.path(), QStringLiteral(".lock"))).constData(), O_RDWR);
     QCOMPARE(::flock(stuck, LOCK_EX | LOCK_NB), 0);
-    QVERIFY(scores::saveEntry(older, rig.files.boxes(), dir.path(), 9500, QStringLiteral("Max")));
+    QVERIFY(scores::rereadEnterAndSave(older, rig.files.files(), dir.path(), 9500, QStringLiteral("Max")));
     QCOMPARE(older.entry(1), (scores::Entry{9500, QStringLiteral("Max")}));
     QCOMPARE(readBytes(scores::scoreFilePath(dir.path(), 1)), before);
     ::close(stuck);
@@ -550,7 +552,7 @@ void TestScoreFiles::unreadableSetIsKeptAside()
     Rig rig;
     scores::HighScoreTable table;
 
-    QVERIFY(scores::saveEntry(table, rig.files.boxes(), dir.path(), 9000, QStringLiteral("Zed")));
+    QVERIFY(scores::rereadEnterAndSave(table, rig.files.files(), dir.path(), 9000, QStringLiteral("Zed")));
 
     const QStringList aside = QDir(dir.path()).entryList({QStringLiteral("unreadable-*")}, QDir::Dirs);
     QCOMPARE(aside.size(), 1);
@@ -561,7 +563,7 @@ void TestScoreFiles::unreadableSetIsKeptAside()
         QCOMPARE(readBytes(filePath(keptIn, it.key())), it.value());
     }
     scores::HighScoreTable loaded;
-    QVERIFY(scores::loadTable(loaded, rig.files.boxes(), dir.path()));
+    QVERIFY(scores::loadTable(loaded, rig.files.files(), dir.path()));
     QCOMPARE(loaded.entry(1), (scores::Entry{9000, QStringLiteral("Zed")}));
 }
 
