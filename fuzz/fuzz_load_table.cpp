@@ -94,7 +94,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 
     scores::HighScoreTable table;
     table.replaceAll(untouched());
-    const bool loaded = scores::loadTable(table, world->files.boxes(), folder);
+    const bool loaded = scores::loadTable(table, world->files.files(), folder);
     if (loaded != expected.has_value())
         std::abort();
     if (table.entries() != (expected ? *expected : untouched()))

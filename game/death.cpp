@@ -58,7 +58,7 @@ void QuillwayGame::gameOver()
     const auto askName = [&dialogs](const QString &prompt, const QString &title, const QString &offered) {
         return dialogs.InputBox(prompt, title, offered);
     };
-    scores::enterHighScore({HighScores, PlayerName, askName, tableBoxes(), m_scoresFolder}, Score);
+    scores::enterHighScore({HighScores, PlayerName, askName, tableFiles(), m_scoresFolder}, Score);
     // The window may be closed while a box is open (a session ending, say):
     // the close has stopped the game and brought the menu back. The save goes
     // through the window's boxes and so may have loaded it again, unseen and

@@ -153,17 +153,17 @@ void QuillwayGame::loadHighScores()
 {
     // A missing or damaged file is expected (no game saved a table yet) and
     // is not the player's concern: the previous table simply stays.
-    scores::loadTable(HighScores, tableBoxes(), m_scoresFolder);
+    scores::loadTable(HighScores, tableFiles(), m_scoresFolder);
 }
 
-scores::TableBoxes QuillwayGame::tableBoxes()
+scores::TableFiles QuillwayGame::tableFiles()
 {
-    scores::TableBoxes boxes;
-    for (std::size_t k = 0; k < boxes.scores.size(); ++k) {
-        boxes.scores[k] = &m_scoreFiles[k];
-        boxes.names[k] = &m_nameFiles[k];
+    scores::TableFiles files;
+    for (std::size_t k = 0; k < files.scores.size(); ++k) {
+        files.scores[k] = &m_scoreFiles[k];
+        files.names[k] = &m_nameFiles[k];
     }
-    return boxes;
+    return files;
 }
 
 void QuillwayGame::startTimers()

@@ -133,7 +133,7 @@ private:
     // and the window named for it, while the title itself waits for the
     // countdown's next tick.
     void tellNewGame();
-    scores::TableBoxes tableBoxes();
+    scores::TableFiles tableFiles();
 
     void laneTick(const Lane &lane);
     // Whether the hedgehog stands in the lane's band and touches one of its

@@ -121,8 +121,16 @@ void Gamepads::poll()
     const int periodBefore = m_poll.period();
     SDL_JoystickUpdate(); // reads the pads and looks for new ones
     SDL_Event event;
-    while (SDL_PollEvent(&event))
+    bool devicesChanged = false;
+    while (SDL_PollEvent(&event)) {
         handleEvent(event);
+        devicesChanged
+            = devicesChanged || event.type == SDL_CONTROLLERDEVICEADDED || event.type == SDL_CONTROLLERDEVICEREMOVED;
+    }
+    // SDL drops the "added" of a pad plugged in while another is pulled out
+    // within one reading: after any change, every controller there is open.
+    if (devicesChanged)
+        openNewPads();
     m_stickAxes = 0;
     updateDirections(true);
     // Inside its own tick the clock takes the new period by itself.
@@ -189,6 +197,14 @@ void Gamepads::openPad(int deviceIndex)
         return;
     }
     m_pads[id].controller = controller;
+}
+
+void Gamepads::openNewPads()
+{
+    for (int index = 0; index < SDL_NumJoysticks(); ++index) {
+        if (SDL_IsGameController(index) && !m_pads.count(SDL_JoystickGetDeviceInstanceID(index)))
+            openPad(index);
+    }
 }
 
 void Gamepads::closePad(int instanceId)

@@ -80,6 +80,8 @@ private:
 
     void handleEvent(const SDL_Event &event);
     void openPad(int deviceIndex);
+    // Opens the controllers plugged in that are not open yet.
+    void openNewPads();
     void closePad(int instanceId);
     void updateDirections(bool allowRepeat);
     void postKey(int qtKey, quint32 scanCode, bool press, bool autoRepeat);

@@ -20,7 +20,7 @@ struct HighScoreStep {
     // Asks for the name (prompt, title, the name offered) and returns the
     // answer: the window's input box in the game.
     std::function<QString(const QString &prompt, const QString &title, const QString &offered)> askName;
-    TableBoxes boxes;
+    TableFiles files;
     QString folder;
     storage::WriteFault fault = {};
 };
@@ -28,7 +28,7 @@ struct HighScoreStep {
 // A final score that beats the fifth entry of the table, as its files hold it
 // at game over with the entries this copy could not save still in it, asks
 // for the player's name, takes its place in the table and is saved with the
-// rest of the table (scores::saveEntry). A save that fails is not the
+// rest of the table (scores::rereadEnterAndSave). A save that fails is not the
 // player's concern: the table in memory keeps the entry, through any later
 // game over, until a load at the window's showing replaces it. Returns
 // whether the score entered the table.

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "highscoretable.h"
 
+#include <algorithm>
 #include <limits>
 
 namespace scores {
@@ -45,21 +46,48 @@ void HighScoreTable::replaceAll(const Entries &entries)
     m_unsaved.clear();
 }
 
+int HighScoreTable::rankAgain(const Unsaved &unsaved) const
+{
+    const qint32 score = unsaved.entry.score.value_or(0);
+    // Above every lower score, as any entry goes.
+    int rank = 1;
+    while (rank <= tableSize && score < scoreValue(rank))
+        ++rank;
+    // Then below the equal scores that are newer. Each copy puts a newer
+    // equal score above the older ones, so the older ones it was made above
+    // are the last of the run; those still there are counted by what they
+    // hold.
+    std::vector<Entry> older = unsaved.olderEquals;
+    int equals = 0;
+    for (int k = rank; k <= tableSize && scoreValue(k) == score; ++k) {
+        ++equals;
+        const auto same = std::find(older.begin(), older.end(), entry(k));
+        if (same != older.end())
+            older.erase(same);
+    }
+    const int olderThere = int(unsaved.olderEquals.size() - older.size());
+    rank += equals - olderThere;
+    return rank <= tableSize ? rank : 0;
+}
+
 void HighScoreTable::takeFresher(const Entries &entries)
 {
     m_entries = entries;
-    for (const Entry &unsaved : m_unsaved) {
-        const qint32 score = unsaved.score.value_or(0);
+    for (const Unsaved &unsaved : m_unsaved) {
         // One that another copy's better scores have pushed out stays out.
-        if (qualifies(score))
-            insert(rankFor(score), score, unsaved.name);
+        if (const int rank = rankAgain(unsaved))
+            insert(rank, unsaved.entry.score.value_or(0), unsaved.entry.name);
     }
 }
 
 void HighScoreTable::enter(qint32 score, const QString &name)
 {
-    insert(rankFor(score), score, name);
-    m_unsaved.push_back({score, name});
+    const int rank = rankFor(score);
+    Unsaved unsaved{{score, name}, {}};
+    for (int k = rank; k <= tableSize && scoreValue(k) == score; ++k)
+        unsaved.olderEquals.push_back(entry(k));
+    insert(rank, score, name);
+    m_unsaved.push_back(std::move(unsaved));
 }
 
 std::optional<Slot> parseScore(const QString &text)

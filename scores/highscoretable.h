@@ -49,7 +49,10 @@ public:
     // entered again in the order they were made. While no other copy has
     // saved since this one last read or saved the files, they still hold the
     // table those entries were made on; entering them again by the same rule
-    // makes the same table, so with one copy nothing changes.
+    // makes the same table, so with one copy nothing changes. Between equal
+    // scores the older goes below: an entry entered again goes above the
+    // equal ones that were in the table when it was made, and below those
+    // another copy has saved since.
     void takeFresher(const Entries &entries);
     // Enters a qualifying score at its rank (rankFor, insert) as an entry not
     // saved yet.
@@ -67,8 +70,18 @@ public:
     void insert(int rank, qint32 score, const QString &name);
 
 private:
+    // An entry no save has put in the files yet, with the entries of equal
+    // score that were in the table when it was made: it goes above those.
+    struct Unsaved {
+        Entry entry;
+        std::vector<Entry> olderEquals;
+    };
+    // The rank an unsaved entry takes again in the table as it is now, or 0
+    // when it no longer has a place.
+    int rankAgain(const Unsaved &unsaved) const;
+
     Entries m_entries;
-    std::vector<Entry> m_unsaved;
+    std::vector<Unsaved> m_unsaved;
 };
 
 // The text of a score file: decimal digits with an optional leading "-" give

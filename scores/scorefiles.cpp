@@ -4,6 +4,7 @@
 
 #include "storage/document.h"
 #include "storage/folderlock.h"
+#include "storage/keepaside.h"
 #include "storage/runtimeerror.h"
 
 #include <QStandardPaths>
@@ -23,8 +24,8 @@ void PlainTableFile::save(const QString &path, storage::FileSet &set)
 PlainTableFiles::PlainTableFiles()
 {
     for (std::size_t k = 0; k < std::size_t(tableSize); ++k) {
-        m_boxes.scores[k] = &m_scores[k];
-        m_boxes.names[k] = &m_names[k];
+        m_files.scores[k] = &m_scores[k];
+        m_files.names[k] = &m_names[k];
     }
 }
 
@@ -56,25 +57,25 @@ QStringList fileNames()
 }
 
 // The table the files hold, read without the lock, for callers that hold it.
-std::optional<Entries> readTable(const TableBoxes &boxes, const QString &folder)
+std::optional<Entries> readTable(const TableFiles &files, const QString &folder)
 {
     Entries loaded;
     try {
         // Every file is loaded before any text is read, so that a file missing
         // half-way never leaves a table mixed from old and new entries.
         for (int rank = 1; rank <= tableSize; ++rank)
-            boxes.scores[std::size_t(rank - 1)]->load(scoreFilePath(folder, rank));
+            files.scores[std::size_t(rank - 1)]->load(scoreFilePath(folder, rank));
         for (int rank = 1; rank <= tableSize; ++rank)
-            boxes.names[std::size_t(rank - 1)]->load(nameFilePath(folder, rank));
+            files.names[std::size_t(rank - 1)]->load(nameFilePath(folder, rank));
 
         // A damaged score file fails the whole load, for the same reason: all
         // five are checked before anything changes.
         for (std::size_t k = 0; k < loaded.size(); ++k) {
-            const std::optional<Slot> score = parseScore(boxes.scores[k]->text());
+            const std::optional<Slot> score = parseScore(files.scores[k]->text());
             if (!score)
                 return std::nullopt;
             loaded[k].score = *score;
-            loaded[k].name = boxes.names[k]->text();
+            loaded[k].name = files.names[k]->text();
         }
     } catch (const storage::RuntimeError &) {
         return std::nullopt;
@@ -82,70 +83,82 @@ std::optional<Entries> readTable(const TableBoxes &boxes, const QString &folder)
     return loaded;
 }
 
-bool writeTable(const HighScoreTable &table, const TableBoxes &boxes, const QString &folder,
+bool writeTable(const HighScoreTable &table, const TableFiles &files, const QString &folder,
                 const storage::WriteFault &fault)
 {
     try {
         for (std::size_t k = 0; k < std::size_t(tableSize); ++k) {
-            boxes.scores[k]->setText(scoreText(table.entries()[k].score));
-            boxes.names[k]->setText(table.entries()[k].name);
+            files.scores[k]->setText(scoreText(table.entries()[k].score));
+            files.names[k]->setText(table.entries()[k].name);
         }
-        storage::FileSet files(folder, fault);
+        storage::FileSet set(folder, fault);
         for (int rank = 1; rank <= tableSize; ++rank)
-            boxes.scores[std::size_t(rank - 1)]->save(scoreFilePath(folder, rank), files);
+            files.scores[std::size_t(rank - 1)]->save(scoreFilePath(folder, rank), set);
         for (int rank = 1; rank <= tableSize; ++rank)
-            boxes.names[std::size_t(rank - 1)]->save(nameFilePath(folder, rank), files);
-        files.commit();
+            files.names[std::size_t(rank - 1)]->save(nameFilePath(folder, rank), set);
+        set.commit();
     } catch (const storage::RuntimeError &) {
         return false;
     }
     return true;
 }
 
-std::optional<Entries> readShared(const TableBoxes &boxes, const QString &folder)
+std::optional<Entries> readShared(const TableFiles &files, const QString &folder)
 {
     const storage::FolderLock lock(folder, storage::FolderLock::Mode::Shared);
-    return lock.held() ? readTable(boxes, folder) : std::nullopt;
+    return lock.held() ? readTable(files, folder) : std::nullopt;
+}
+
+// Reads the files through `files` with `read` and takes what they hold into
+// `table` with the entries it has not saved. Boxes may belong to a window
+// that reading loads again, and whose loading reloads `table` from the
+// files, forgetting what was not saved: the table is taken before the read
+// and put back after it.
+template<typename Read>
+std::optional<Entries> reread(HighScoreTable &table, const Read &read)
+{
+    const HighScoreTable before = table;
+    const std::optional<Entries> loaded = read();
+    table = before;
+    if (loaded)
+        table.takeFresher(*loaded);
+    return loaded;
 }
 
 } // namespace
 
-bool loadTable(HighScoreTable &table, const TableBoxes &boxes, const QString &folder)
+bool loadTable(HighScoreTable &table, const TableFiles &files, const QString &folder)
 {
-    const std::optional<Entries> loaded = readShared(boxes, folder);
+    const std::optional<Entries> loaded = readShared(files, folder);
     if (loaded)
         table.replaceAll(*loaded);
     return loaded.has_value();
 }
 
-bool refreshTable(HighScoreTable &table, const TableBoxes &boxes, const QString &folder)
+bool refreshTable(HighScoreTable &table, const TableFiles &files, const QString &folder)
 {
-    const std::optional<Entries> loaded = readShared(boxes, folder);
-    if (loaded)
-        table.takeFresher(*loaded);
-    return loaded.has_value();
+    return reread(table, [&] { return readShared(files, folder); }).has_value();
 }
 
-bool saveTable(const HighScoreTable &table, const TableBoxes &boxes, const QString &folder,
+bool saveTable(const HighScoreTable &table, const TableFiles &files, const QString &folder,
                const storage::WriteFault &fault)
 {
     const storage::FolderLock lock(folder, storage::FolderLock::Mode::Exclusive);
-    return lock.held() && writeTable(table, boxes, folder, fault);
+    return lock.held() && writeTable(table, files, folder, fault);
 }
 
-bool saveEntry(HighScoreTable &table, const TableBoxes &boxes, const QString &folder, qint32 score, const QString &name,
-               const storage::WriteFault &fault)
+bool rereadEnterAndSave(HighScoreTable &table, const TableFiles &files, const QString &folder, qint32 score,
+                        QString name, const storage::WriteFault &fault)
 {
     const storage::FolderLock lock(folder, storage::FolderLock::Mode::Exclusive);
-    const std::optional<Entries> loaded = lock.held() ? readTable(boxes, folder) : std::nullopt;
-    if (loaded)
-        table.takeFresher(*loaded);
+    const std::optional<Entries> loaded
+        = reread(table, [&] { return lock.held() ? readTable(files, folder) : std::nullopt; });
     if (!table.qualifies(score))
         return false;
     table.enter(score, name);
     // Files that did not load may still hold good entries for a person to
     // recover: they are kept, or not replaced.
-    if (lock.held() && (loaded || storage::keepAside(folder, fileNames())) && writeTable(table, boxes, folder, fault))
+    if (lock.held() && (loaded || storage::keepAside(folder, fileNames())) && writeTable(table, files, folder, fault))
         table.markSaved();
     return true;
 }

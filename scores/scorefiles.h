@@ -41,15 +41,14 @@ private:
     QString m_text;
 };
 
-// What carries the ten files: scores[k] carries the file of entry k + 1's
-// score, names[k] that of its name.
-struct TableBoxes {
+// The ten files as their caller carries them (the game, its window's boxes):
+// scores[k] is the file of entry k + 1's score, names[k] that of its name.
+struct TableFiles {
     std::array<TableFile *, tableSize> scores{};
     std::array<TableFile *, tableSize> names{};
 };
 
-// Ten plain table files and the boxes that carry them: the table's files for
-// a program with no window.
+// Ten plain table files: the table's files for a program with no window.
 class PlainTableFiles final
 {
 public:
@@ -57,12 +56,12 @@ public:
     PlainTableFiles(const PlainTableFiles &) = delete;
     PlainTableFiles &operator=(const PlainTableFiles &) = delete;
 
-    const TableBoxes &boxes() const { return m_boxes; }
+    const TableFiles &files() const { return m_files; }
 
 private:
     std::array<PlainTableFile, tableSize> m_scores;
     std::array<PlainTableFile, tableSize> m_names;
-    TableBoxes m_boxes;
+    TableFiles m_files;
 };
 
 // Where the table lives unless told otherwise. The program never creates this
@@ -73,37 +72,39 @@ QString defaultFolder();
 QString scoreFilePath(const QString &folder, int rank);
 QString nameFilePath(const QString &folder, int rank);
 
-// Loads the ten files of `folder` through `boxes` (the five score files, then
+// Loads the ten files of `folder` through `files` (the five score files, then
 // the five name files) and, only when every file loaded and every score file
 // holds a score, replaces the whole table with them. A failure is expected (no
 // folder yet, a file missing or damaged, another copy of the game saving for
 // longer than a few seconds) and is not reported beyond the result: the table
 // then stays exactly as it was. Returns whether the table was replaced.
-bool loadTable(HighScoreTable &table, const TableBoxes &boxes, const QString &folder);
+bool loadTable(HighScoreTable &table, const TableFiles &files, const QString &folder);
 
 // Reads the table again as loadTable does, for what another copy of the game
 // has saved meanwhile, but keeps the entries this copy could not save
 // (HighScoreTable::takeFresher): with one copy running, the table is left
 // exactly as it was. Returns whether the files could be read.
-bool refreshTable(HighScoreTable &table, const TableBoxes &boxes, const QString &folder);
+bool refreshTable(HighScoreTable &table, const TableFiles &files, const QString &folder);
 
-// Writes the whole table to the ten files of `folder` through `boxes`, as one
+// Writes the whole table to the ten files of `folder` through `files`, as one
 // set (storage::FileSet): after a failure, a kill or a power cut at any
 // moment the folder holds either the whole old table or the whole new one.
 // Returns whether the new one is in place. `fault` lets tests refuse steps.
-bool saveTable(const HighScoreTable &table, const TableBoxes &boxes, const QString &folder,
+bool saveTable(const HighScoreTable &table, const TableFiles &files, const QString &folder,
                const storage::WriteFault &fault = {});
 
-// Enters `score` under `name` into the table as the files hold it at this
-// moment (refreshTable), so that an entry another copy of the game saved
-// meanwhile is kept, and saves the result; all under the folder's lock. An
+// Reads the table again, enters `score` under `name` into it unless it no
+// longer earns a place, and saves the result: the table as the files hold it
+// at this moment (refreshTable), so that an entry another copy of the game
+// saved meanwhile is kept; all under the folder's lock. An
 // entry whose save fails stays in the table as one not saved yet. A set that
 // cannot be read is first kept aside (storage::keepAside), never destroyed.
 // When the files cannot be read or locked, the entry goes into the table in
-// memory.
+// memory. `score` and `name` are taken as they are at the call, whatever
+// reading the files does to where they came from (a window's variables).
 // Returns whether the score entered the table: it may no longer beat the
 // fifth entry of the fresher one.
-bool saveEntry(HighScoreTable &table, const TableBoxes &boxes, const QString &folder, qint32 score, const QString &name,
-               const storage::WriteFault &fault = {});
+bool rereadEnterAndSave(HighScoreTable &table, const TableFiles &files, const QString &folder, qint32 score,
+                        QString name, const storage::WriteFault &fault = {});
 
 } // namespace scores

@@ -5,6 +5,7 @@
 #include "fileset.h"
 #include "rtf.h"
 #include "runtimeerror.h"
+#include "smallfile.h"
 
 #include <QSaveFile>
 

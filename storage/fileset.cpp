@@ -2,7 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "fileset.h"
 
+#include "posixfile.h"
 #include "runtimeerror.h"
+#include "smallfile.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -19,6 +21,8 @@
 
 namespace storage {
 
+using namespace posix;
+
 namespace {
 
 // Hidden names beside the set's files.
@@ -27,14 +31,6 @@ const QString undoName = QStringLiteral(".undo");
 constexpr char recordEnd[] = "end";
 // A record names a handful of files; anything longer is not one.
 constexpr qint64 maxRecordSize = 4096;
-// The largest old file copied for its undo where the disk has no hard links;
-// the set's files are a few hundred bytes.
-constexpr qint64 maxCopySize = 16 * 1024 * 1024;
-
-QByteArray native(const QString &path)
-{
-    return QFile::encodeName(path);
-}
 
 QString newName(const QString &fileName)
 {
@@ -46,68 +42,13 @@ QString oldName(const QString &fileName)
     return QLatin1Char('.') + fileName + QStringLiteral(".old");
 }
 
-// The file a file of the set is: itself, or the one its symbolic link names,
-// wherever that lies. A link that names nothing stays itself, and is then
-// refused as a target.
-QString resolved(const QString &path)
-{
-    const QFileInfo info(path);
-    const QString real = info.isSymLink() ? info.canonicalFilePath() : QString();
-    return real.isEmpty() ? path : real;
-}
-
-// A hidden name beside `file`, in the folder it lies in.
+// A hidden name beside `file`, in the folder it lies in. A file of the set
+// that is a link is resolved() first; a link that names nothing stays itself
+// and is then refused as a target.
 QString beside(const QString &file, QString (*hidden)(const QString &))
 {
     const QFileInfo info(file);
     return info.dir().filePath(hidden(info.fileName()));
-}
-
-void removeFile(const QString &path)
-{
-    ::unlink(native(path).constData());
-}
-
-bool renameFile(const QString &from, const QString &to)
-{
-    // rename() replaces the target in one step, where QFile::rename would
-    // refuse an existing one.
-    return ::rename(native(from).constData(), native(to).constData()) == 0;
-}
-
-bool exists(const QString &path)
-{
-    struct stat st;
-    return ::lstat(native(path).constData(), &st) == 0;
-}
-
-bool syncFolder(const QString &folder)
-{
-    const int fd = ::open(native(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0)
-        return false;
-    const bool synced = ::fsync(fd) == 0;
-    ::close(fd);
-    return synced;
-}
-
-// Creates `path` afresh, never through a link, writes `bytes` and flushes
-// them. `mode` is the new file's permission bits; -1 leaves them as created.
-bool writeNewFile(const QString &path, const QByteArray &bytes, int mode, const std::function<bool(SaveStep)> &refused)
-{
-    const int fd = ::open(native(path).constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
-    if (fd < 0)
-        return false;
-    bool written = (mode < 0 || ::fchmod(fd, mode_t(mode)) == 0) && !refused(SaveStep::Write);
-    for (qsizetype done = 0; written && done < bytes.size();) {
-        const ssize_t n = ::write(fd, bytes.constData() + done, std::size_t(bytes.size() - done));
-        if (n < 0 && errno == EINTR)
-            continue;
-        written = n > 0;
-        done += n;
-    }
-    written = written && !refused(SaveStep::Sync) && ::fsync(fd) == 0;
-    return ::close(fd) == 0 && written;
 }
 
 // The error of a link() that the disk refuses for want of hard links: FAT and
@@ -121,7 +62,7 @@ bool noHardLinks(int error)
 // Gives the old file `file` the second name `old` to undo with: a hard link,
 // or where the disk has none, a copy written in full and flushed, so that a
 // kill at any moment leaves the file itself as it was.
-bool keepOld(const QString &file, const QString &old, const std::function<bool(SaveStep)> &refused)
+bool keepOld(const QString &file, const QString &old, const Refused &refused)
 {
     if (!refused(SaveStep::Link)) {
         if (::link(native(file).constData(), native(old).constData()) == 0)
@@ -129,16 +70,7 @@ bool keepOld(const QString &file, const QString &old, const std::function<bool(S
         if (!noHardLinks(errno))
             return false;
     }
-    struct stat st;
-    if (::stat(native(file).constData(), &st) != 0)
-        return false;
-    QByteArray bytes;
-    try {
-        bytes = readSmallFile(file, maxCopySize);
-    } catch (const RuntimeError &) {
-        return false;
-    }
-    return bytes.size() <= maxCopySize && writeNewFile(old, bytes, int(st.st_mode & 07777), refused);
+    return copyFile(file, old, refused);
 }
 
 // What a record says of one file of the set: whether it had an old file.
@@ -171,6 +103,12 @@ std::optional<std::vector<RecordLine>> readRecord(const QString &path)
         record.push_back({line.startsWith("old "), fileName});
     }
     return record;
+}
+
+[[noreturn]] void raiseAccessError()
+{
+    throw RuntimeError(errors::PathFileAccess,
+                       QString::fromUtf8(QT_TRANSLATE_NOOP("storage::RuntimeError", "Path/File access error")));
 }
 
 } // namespace
@@ -224,83 +162,6 @@ bool finishSave(const QString &folderPath)
     return syncFolder(folder.path());
 }
 
-void raiseFileError(const QString &path)
-{
-    const QFileInfo info(path);
-    if (!info.absoluteDir().exists())
-        throw RuntimeError(errors::PathNotFound,
-                           QString::fromUtf8(QT_TRANSLATE_NOOP("storage::RuntimeError", "Path not found")));
-    if (!info.exists())
-        throw RuntimeError(errors::FileNotFound,
-                           QString::fromUtf8(QT_TRANSLATE_NOOP("storage::RuntimeError", "File not found")));
-    throw RuntimeError(errors::PathFileAccess,
-                       QString::fromUtf8(QT_TRANSLATE_NOOP("storage::RuntimeError", "Path/File access error")));
-}
-
-QByteArray readSmallFile(const QString &path, qint64 limit)
-{
-    // Opened without waiting, so that a FIFO with no writer cannot hold the
-    // game, and checked on the open file, so that nothing swaps it meanwhile.
-    const int fd = ::open(native(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
-    if (fd < 0)
-        raiseFileError(path);
-    struct stat st;
-    QByteArray bytes;
-    bool read = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
-    if (read) {
-        // One byte past what the file says it holds, and never past the
-        // limit: an oversized file is told apart without reading all of it.
-        bytes.resize(qsizetype(std::min<qint64>(st.st_size, limit) + 1));
-        qsizetype done = 0;
-        while (read && done < bytes.size()) {
-            const ssize_t n = ::read(fd, bytes.data() + done, std::size_t(bytes.size() - done));
-            if (n < 0 && errno == EINTR)
-                continue;
-            read = n >= 0;
-            if (n <= 0)
-                break;
-            done += n;
-        }
-        bytes.truncate(done);
-    }
-    ::close(fd);
-    if (!read)
-        throw RuntimeError(errors::PathFileAccess,
-                           QString::fromUtf8(QT_TRANSLATE_NOOP("storage::RuntimeError", "Path/File access error")));
-    return bytes;
-}
-
-bool keepAside(const QString &folder, const QStringList &fileNames)
-{
-    const QDir dir(folder);
-    QStringList present;
-    for (const QString &name : fileNames) {
-        if (exists(dir.filePath(name)))
-            present << name;
-    }
-    if (present.isEmpty())
-        return true;
-
-    const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
-    QString asideName = QStringLiteral("unreadable-%1").arg(stamp);
-    for (int n = 2; !dir.mkdir(asideName); ++n) {
-        if (n > 100 || !dir.exists())
-            return false;
-        asideName = QStringLiteral("unreadable-%1-%2").arg(stamp).arg(n);
-    }
-    const QDir aside(dir.filePath(asideName));
-    for (const QString &name : present) {
-        // A second name keeps the very bytes; a copy where the disk has no
-        // such names. Only plain files: a FIFO is not read.
-        const QString from = dir.filePath(name);
-        const QString to = aside.filePath(name);
-        if (::link(native(from).constData(), native(to).constData()) != 0 && QFileInfo(from).isFile()
-            && !QFile::copy(from, to))
-            return false;
-    }
-    return syncFolder(aside.path()) && syncFolder(folder);
-}
-
 FileSet::FileSet(const QString &folder, WriteFault fault)
     : m_folder(folder)
     , m_fault(std::move(fault))
@@ -347,21 +208,30 @@ void FileSet::write(const QString &path, const QByteArray &bytes)
     if (!writeNewFile(beside(target, newName), bytes, mode, [&](SaveStep step) { return refused(step, path); })) {
         if (!dir.exists())
             raiseFileError(path);
-        throw RuntimeError(errors::PathFileAccess,
-                           QString::fromUtf8(QT_TRANSLATE_NOOP("storage::RuntimeError", "Path/File access error")));
+        raiseAccessError();
     }
 }
 
 void FileSet::commit()
 {
-    const QDir dir(m_folder);
-    const auto fail = [] {
-        throw RuntimeError(errors::PathFileAccess,
-                           QString::fromUtf8(QT_TRANSLATE_NOOP("storage::RuntimeError", "Path/File access error")));
-    };
+    const QByteArray record = keepOldFiles();
+    writeRecord(record);
+    if (renameIntoPlace())
+        syncAndClean();
+}
 
-    QByteArray record;
+QSet<QString> FileSet::foldersElsewhere() const
+{
     QSet<QString> folders;
+    for (const QString &target : m_targets)
+        folders << QFileInfo(target).path();
+    folders.remove(QFileInfo(QDir(m_folder).filePath(recordName)).path());
+    return folders;
+}
+
+QByteArray FileSet::keepOldFiles()
+{
+    QByteArray record;
     for (qsizetype k = 0; k < m_names.size(); ++k) {
         struct stat st;
         const QString &target = m_targets.at(k);
@@ -370,55 +240,65 @@ void FileSet::commit()
         // read-only is not to be, whoever runs the game; nor a link that
         // names nothing.
         if (hadOld && (!S_ISREG(st.st_mode) || !(st.st_mode & S_IWUSR)))
-            fail();
+            raiseAccessError();
         if (hadOld && !keepOld(target, beside(target, oldName), [&](SaveStep step) { return refused(step, target); }))
-            fail();
+            raiseAccessError();
         record += (hadOld ? "old " : "new ") + QFile::encodeName(m_names.at(k)) + '\n';
-        folders << QFileInfo(target).path();
     }
     record += QByteArray(recordEnd) + '\n';
     // The second names and new files in folders that links lead to are on
     // the disk before the record makes the set go in.
-    folders.remove(QFileInfo(dir.filePath(recordName)).path());
-    for (const QString &elsewhere : std::as_const(folders)) {
+    for (const QString &elsewhere : foldersElsewhere()) {
         if (!syncFolder(elsewhere))
-            fail();
+            raiseAccessError();
     }
+    return record;
+}
 
+void FileSet::writeRecord(const QByteArray &record)
+{
     // The commit: once the record stands under its name, the set goes in
     // whatever happens to this process.
+    const QDir dir(m_folder);
     const QString recordPath = dir.filePath(recordName);
     const QString recordTemporary = dir.filePath(newName(recordName.mid(1)));
     removeFile(recordTemporary);
-    if (refused(SaveStep::Record, recordPath)
-        || !writeNewFile(recordTemporary, record, -1, [](SaveStep) { return false; })
+    if (refused(SaveStep::Record, recordPath) || !writeNewFile(recordTemporary, record, -1, nothingRefused)
         || !renameFile(recordTemporary, recordPath) || !syncFolder(m_folder)) {
         removeFile(recordTemporary);
         removeFile(recordPath);
-        fail();
+        raiseAccessError();
     }
     m_recorded = true;
+}
 
+bool FileSet::renameIntoPlace()
+{
     for (const QString &target : std::as_const(m_targets)) {
         if (refused(SaveStep::Rename, target) || !renameFile(beside(target, newName), target)) {
             // A record that cannot turn into the undo record stays: the set
             // is then committed, and the next lock finishes it.
             if (undo())
-                fail();
-            return;
+                raiseAccessError();
+            return false;
         }
     }
+    return true;
+}
+
+void FileSet::syncAndClean()
+{
     // Until the folders are on the disk the record stays: whoever comes next
     // finishes the set again, which changes nothing that is done.
     if (refused(SaveStep::FolderSync, m_folder) || !syncFolder(m_folder))
         return;
-    for (const QString &elsewhere : std::as_const(folders)) {
+    for (const QString &elsewhere : foldersElsewhere()) {
         if (!syncFolder(elsewhere))
             return;
     }
     for (const QString &target : std::as_const(m_targets))
         removeFile(beside(target, oldName));
-    removeFile(recordPath);
+    removeFile(QDir(m_folder).filePath(recordName));
 }
 
 bool FileSet::undo()

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 
@@ -12,13 +13,16 @@ namespace storage {
 
 // The steps of replacing a set of files, in the order a save takes them.
 enum class SaveStep {
-    Write,      // a new file's contents
-    Sync,       // a new file flushed to the disk
-    Link,       // an old file's second name; refused, the file is copied
-                // instead, as on a disk without hard links
-    Record,     // the commit record, written, flushed and put in place
-    Rename,     // a new file renamed over its target
-    FolderSync, // the folder flushed after the renames
+    Write,       // a new file's contents
+    Permissions, // a new file given the old one's permission bits; refused,
+                 // the file keeps what the disk gives it, as on a disk that
+                 // keeps no such bits (FAT through FUSE)
+    Sync,        // a new file flushed to the disk
+    Link,        // an old file's second name; refused, the file is copied
+                 // instead, as on a disk without hard links
+    Record,      // the commit record, written, flushed and put in place
+    Rename,      // a new file renamed over its target
+    FolderSync,  // the folder flushed after the renames
 };
 
 // Says whether a step of a save is refused, as a full disk, a read-only
@@ -68,6 +72,20 @@ public:
 
 private:
     bool refused(SaveStep step, const QString &path) const;
+    // The steps of commit(), each named for the steps it takes. Each raises
+    // RuntimeError when its step fails with the old files all in place.
+    // Link: checks every target and gives each old file its second name;
+    // returns the record that names the set.
+    QByteArray keepOldFiles();
+    // Record: from here on the set is committed.
+    void writeRecord(const QByteArray &record);
+    // Rename: false when a rename failed and the set could not be turned
+    // back, so that it stays committed for the next lock to finish.
+    bool renameIntoPlace();
+    // FolderSync, then the record and second names removed.
+    void syncAndClean();
+    // The folders other than this one that links lead to.
+    QSet<QString> foldersElsewhere() const;
     // Puts the old files back; false when the set could not be turned back
     // and stays committed.
     bool undo();
@@ -85,19 +103,5 @@ bool saveUnfinished(const QString &folder);
 // undone is put back, and anything else of it removed. Returns whether the
 // folder holds one whole set again. The caller holds the exclusive lock.
 bool finishSave(const QString &folder);
-
-// Reads a plain file of at most `limit` bytes; a longer one yields limit + 1
-// bytes. A FIFO, device, socket or folder is refused at once, without being
-// opened in a way that could wait. Raises RuntimeError when it cannot read.
-QByteArray readSmallFile(const QString &path, qint64 limit);
-
-// Keeps the files `fileNames` of `folder`, those that exist, in a new folder
-// beside them named "unreadable-<date>-<time>", so that a set that could not
-// be read survives the save that replaces it. Returns whether they are kept.
-bool keepAside(const QString &folder, const QStringList &fileNames);
-
-// Raises the run-time error that fits a file which cannot be read or written:
-// its folder missing, the file missing, or no access.
-[[noreturn]] void raiseFileError(const QString &path);
 
 } // namespace storage

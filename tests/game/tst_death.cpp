@@ -184,20 +184,31 @@ void TestDeath::gameOver()
 void TestDeath::closedUnderGameOverBoxStaysClosed_data()
 {
     QTest::addColumn<int>("boxesBeforeClose"); // the close comes while the last of these is open
-    QTest::newRow("closed under the name box") << 1;
-    QTest::newRow("closed under Play again?, answered Yes") << 2;
+    QTest::addColumn<QString>("typed");        // null: the name offered is accepted
+    QTest::newRow("closed under the name box") << 1 << QString();
+    QTest::newRow("closed under the name box, Ann typed") << 1 << "Ann";
+    QTest::newRow("closed under Play again?, answered Yes") << 2 << QString();
 }
 
 // A close the game window gets while its game-over boxes are open (a session
-// ending) must not leave a game running unseen behind a hidden window.
+// ending) must not leave a game running unseen behind a hidden window, nor
+// lose what the player typed or an entry an earlier save could not write,
+// when the save loads the window again.
 void TestDeath::closedUnderGameOverBoxStaysClosed()
 {
     QFETCH(int, boxesBeforeClose);
+    QFETCH(QString, typed);
 
     GameRig rig;
     game::QuillwayGame &g = rig.game();
+    scores::PlainTableFiles files;
+    QVERIFY(scores::saveTable(scores::HighScoreTable(), files.files(), rig.scores.path()));
+    g.HighScores.enter(4000, QStringLiteral("Bo")); // not saved yet
     rig.lastLife(2950);
-    rig.boxes.acceptInputDefault(boxesBeforeClose == 1 ? 1000 : 0);
+    if (typed.isNull())
+        rig.boxes.acceptInputDefault(boxesBeforeClose == 1 ? 1000 : 0);
+    else
+        rig.boxes.answerInput(typed, 1000);
     if (boxesBeforeClose == 2)
         rig.boxes.answerMessage(platform::vbYes, 1000); // Play again?
     rig.boxes.answerMessage(platform::vbYes);           // Quit during a game?
@@ -217,7 +228,12 @@ void TestDeath::closedUnderGameOverBoxStaysClosed()
     QCOMPARE(rig.boxes.shown().size(), boxesBeforeClose + 1);
     QCOMPARE(rig.boxes.shown().last().title, QStringLiteral("Quit during a game?"));
     QVERIFY(!g.isLoaded());
-    QCOMPARE(g.HighScores.entry(1).score, scores::Slot(2950));
+    const scores::Entry entered{2950, typed.isNull() ? QStringLiteral("Anonymous") : typed};
+    QCOMPARE(g.HighScores.entry(1), (scores::Entry{4000, QStringLiteral("Bo")}));
+    QCOMPARE(g.HighScores.entry(2), entered);
+    scores::HighScoreTable saved;
+    QVERIFY(scores::loadTable(saved, files.files(), rig.scores.path()));
+    QCOMPARE(saved.entries(), g.HighScores.entries());
     QVERIFY(rig.menu.isVisible());
     QCOMPARE(rig.boxes.unexpected(), 0);
 }

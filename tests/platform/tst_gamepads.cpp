@@ -28,7 +28,10 @@ namespace {
 class VirtualPad
 {
 public:
-    VirtualPad()
+    VirtualPad() { plug(); }
+    ~VirtualPad() { pull(); }
+    // Plugged in.
+    void plug()
     {
         SDL_VirtualJoystickDesc desc{};
         desc.version = SDL_VIRTUAL_JOYSTICK_DESC_VERSION;
@@ -41,17 +44,15 @@ public:
         m_joystick = SDL_JoystickOpen(SDL_JoystickAttachVirtualEx(&desc));
         m_id = SDL_JoystickInstanceID(m_joystick);
     }
-    ~VirtualPad() { pull(); }
     // Pulled out.
-    void pull()
+    void pull() { pull(std::exchange(m_joystick, nullptr), m_id); }
+    // Another pad plugged in, and then this one pulled out.
+    void replace()
     {
-        if (!m_joystick)
-            return;
-        for (int i = 0; i < SDL_NumJoysticks(); ++i) {
-            if (SDL_JoystickGetDeviceInstanceID(i) == m_id)
-                SDL_JoystickDetachVirtual(i);
-        }
-        SDL_JoystickClose(std::exchange(m_joystick, nullptr));
+        SDL_Joystick *old = m_joystick;
+        const SDL_JoystickID oldId = m_id;
+        plug();
+        pull(old, oldId);
     }
     // "up", "down", "left", "right" (the D-pad), "A", "B", "Start", "X";
     // "stick up" and so on push the left stick all the way.
@@ -79,6 +80,17 @@ public:
     }
 
 private:
+    static void pull(SDL_Joystick *joystick, SDL_JoystickID id)
+    {
+        if (!joystick)
+            return;
+        for (int i = 0; i < SDL_NumJoysticks(); ++i) {
+            if (SDL_JoystickGetDeviceInstanceID(i) == id)
+                SDL_JoystickDetachVirtual(i);
+        }
+        SDL_JoystickClose(joystick);
+    }
+
     SDL_Joystick *m_joystick = nullptr;
     SDL_JoystickID m_id = -1;
 };
@@ -177,6 +189,9 @@ void TestGamepads::inPlay_data()
     QTest::newRow("Start again resumes") << QStringList{"Start", "Start"} << 16 << 0 << 0;
     QTest::newRow("paused, up does not move") << QStringList{"Start", "up"} << 16 << 0 << 1;
     QTest::newRow("X and Back give nothing") << QStringList{"X", "Back"} << 16 << 0 << 0;
+    // A wireless pad switched to its cable: another plugged in and the first
+    // gone within one reading.
+    QTest::newRow("pad replaced within one reading, then up") << QStringList{"replace", "up"} << 16 << 1 << 0;
 }
 
 // The game window driven by the pad: the hedgehog's lanes and the pause.
@@ -197,8 +212,14 @@ void TestGamepads::inPlay()
     for (platform::Image *v : {&g.OrangeCar1, &g.OrangeCar2, &g.BlueCar1, &g.BlueCar2, &g.BlueCar3})
         v->setLeft(-50000);
     const float top = g.Hog.Top();
-    for (const QString &control : controls)
-        s.press(control, holdMs);
+    for (const QString &control : controls) {
+        if (control == "replace") {
+            s.pad.replace();
+            s.let(Gamepads::padPollMs);
+        } else {
+            s.press(control, holdMs);
+        }
+    }
     QCOMPARE(g.Hog.Top(), top - 1080.f * float(lanesUp));
     QCOMPARE(g.Paused, paused);
 }

@@ -108,6 +108,11 @@ void TestHighScoreStep::step_data()
     row("save failed, another copy saved 6000: the next save keeps both", fullTable, 3500, accept,
         {"6000", "5000", "4000", "3500", "3200", "Eve", "Ann", "Bob", "Anonymous", "Anonymous"}, {3200}, 1,
         {"6000", "5000", "4000", "3000", "2000", "Eve", "Ann", "Bob", "Cy", "Di"}, {}, 2);
+    // Equal scores stand newest first, whichever copy made them.
+    const QStringList eveSaved3000{"5000", "4000", "3000", "3000", "2000", "Ann", "Bob", "Eve", "Cy", "Di"};
+    row("save failed, another copy saved an equal 3000 since: below it, above the older", fullTable, 3000, accept,
+        eveSaved3000, {1500}, 1, eveSaved3000,
+        {"5000", "4000", "3000", "3000", "3000", "Ann", "Bob", "Eve", "Anonymous", "Cy"}, 1);
 }
 
 void TestHighScoreStep::step()
@@ -128,7 +133,7 @@ void TestHighScoreStep::step()
     scores::PlainTableFiles files;
     writeFiles(dir.path(), before);
     scores::HighScoreTable table;
-    QCOMPARE(scores::loadTable(table, files.boxes(), dir.path()), !before.isEmpty());
+    QCOMPARE(scores::loadTable(table, files.files(), dir.path()), !before.isEmpty());
 
     QString playerName = QStringLiteral("Anonymous");
     const auto askName = [&dialogs](const QString &prompt, const QString &title, const QString &offered) {
@@ -150,7 +155,7 @@ void TestHighScoreStep::step()
         const qint32 final = game == 0 ? score : later.at(game - 1);
         // "Play again" reads nothing: the step goes on with the same table.
         const bool entered
-            = scores::enterHighScore({table, playerName, askName, files.boxes(), dir.path(), fault}, final);
+            = scores::enterHighScore({table, playerName, askName, files.files(), dir.path(), fault}, final);
         if (game == 0)
             QCOMPARE(entered, enters || failing > 0);
         saves += entered;

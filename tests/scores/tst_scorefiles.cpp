@@ -41,7 +41,7 @@ void TestScoreFiles::loadsWholeTable()
     Rig rig;
     scores::HighScoreTable table;
 
-    QVERIFY(scores::loadTable(table, rig.files.boxes(), dir.path()));
+    QVERIFY(scores::loadTable(table, rig.files.files(), dir.path()));
     QCOMPARE(table.entries(), firstEntries());
 }
 
@@ -54,7 +54,7 @@ void TestScoreFiles::unusualValuesLoad()
     Rig rig;
     scores::HighScoreTable table;
 
-    QVERIFY(scores::loadTable(table, rig.files.boxes(), dir.path()));
+    QVERIFY(scores::loadTable(table, rig.files.files(), dir.path()));
     QCOMPARE(table.entry(1).score, Slot(-2147483647 - 1));
     QCOMPARE(table.entry(2).score, Slot());
     QCOMPARE(table.entry(3).score, Slot(2147483647));
@@ -99,7 +99,7 @@ void TestScoreFiles::failedLoadKeepsTable()
     writeTable(dir.path(), firstScores, firstNames);
     Rig rig;
     scores::HighScoreTable table;
-    QVERIFY(scores::loadTable(table, rig.files.boxes(), dir.path()));
+    QVERIFY(scores::loadTable(table, rig.files.files(), dir.path()));
 
     // Every other file holds a different, good table.
     writeTable(dir.path(), {"900", "800", "700", "600", "500"}, {"V", "W", "X", "Y", "Z"});
@@ -116,7 +116,7 @@ void TestScoreFiles::failedLoadKeepsTable()
     if (contents == "<device>")
         QCOMPARE(::symlink("/dev/zero", node.constData()), 0);
 
-    QVERIFY(!scores::loadTable(table, rig.files.boxes(), folder));
+    QVERIFY(!scores::loadTable(table, rig.files.files(), folder));
     QCOMPARE(table.entries(), firstEntries());
 }
 
@@ -145,13 +145,13 @@ void TestScoreFiles::everyFileLoadedBeforeAnyRead()
     QVERIFY(QFile::remove(missingFile < 5 ? scores::scoreFilePath(dir.path(), rank)
                                           : scores::nameFilePath(dir.path(), rank)));
     Rig rig;
-    std::vector<scores::TableFile *> inLoadOrder(rig.files.boxes().scores.begin(), rig.files.boxes().scores.end());
-    inLoadOrder.insert(inLoadOrder.end(), rig.files.boxes().names.begin(), rig.files.boxes().names.end());
+    std::vector<scores::TableFile *> inLoadOrder(rig.files.files().scores.begin(), rig.files.files().scores.end());
+    inLoadOrder.insert(inLoadOrder.end(), rig.files.files().names.begin(), rig.files.files().names.end());
     for (scores::TableFile *box : inLoadOrder)
         box->setText(QStringLiteral("untouched"));
     scores::HighScoreTable table;
 
-    QVERIFY(!scores::loadTable(table, rig.files.boxes(), dir.path()));
+    QVERIFY(!scores::loadTable(table, rig.files.files(), dir.path()));
 
     const QStringList fileTexts = firstScores + firstNames;
     for (int i = 0; i < 10; ++i) {
@@ -183,7 +183,7 @@ void TestScoreFiles::readsOtherWritersDocuments()
     Rig rig;
     scores::HighScoreTable table;
 
-    QVERIFY(scores::loadTable(table, rig.files.boxes(), dir.path()));
+    QVERIFY(scores::loadTable(table, rig.files.files(), dir.path()));
     QCOMPARE(table.entry(1).score, Slot(2950));
     QCOMPARE(table.entry(1).name, QStringLiteral("Zoë"));
     QCOMPARE(table.entry(2).score, Slot(4000));
@@ -206,11 +206,11 @@ void TestScoreFiles::savedTableLoadsBack()
     scores::HighScoreTable table;
     table.insert(1, 2950, QStringLiteral("Anonymous"));
 
-    QVERIFY(scores::saveTable(table, rig.files.boxes(), dir.path()));
+    QVERIFY(scores::saveTable(table, rig.files.files(), dir.path()));
 
     Rig other;
     scores::HighScoreTable loaded;
-    QVERIFY(scores::loadTable(loaded, other.files.boxes(), dir.path()));
+    QVERIFY(scores::loadTable(loaded, other.files.files(), dir.path()));
     QCOMPARE(loaded.entries(), table.entries());
     QCOMPARE(loaded.entry(2).score, Slot());
 }

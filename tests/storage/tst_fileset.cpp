@@ -78,11 +78,13 @@ void TestFileSet::failedSaveKeepsEveryOldFile_data()
     QTest::addColumn<QString>("inTheWay"); // a folder standing where this file should be
     QTest::addColumn<QString>("refused");  // the file whose new contents cannot be written
     QTest::addColumn<bool>("noFolder");
+    QTest::addColumn<QString>("readOnly"); // a file the player made read-only (chmod a-w)
 
-    QTest::newRow("no folder") << QString() << QString() << true;
-    QTest::newRow("name3.dat replaced by a folder") << "name3.dat" << QString() << false;
-    QTest::newRow("score1.dat refused: read-only folder") << QString() << "score1.dat" << false;
-    QTest::newRow("name5.dat refused: disk full at the last") << QString() << "name5.dat" << false;
+    QTest::newRow("no folder") << QString() << QString() << true << QString();
+    QTest::newRow("name3.dat replaced by a folder") << "name3.dat" << QString() << false << QString();
+    QTest::newRow("score1.dat refused: read-only folder") << QString() << "score1.dat" << false << QString();
+    QTest::newRow("name5.dat refused: disk full at the last") << QString() << "name5.dat" << false << QString();
+    QTest::newRow("name2.dat made read-only") << QString() << QString() << false << "name2.dat";
 }
 
 // A save that cannot write all ten files must leave the old table whole on
@@ -92,9 +94,12 @@ void TestFileSet::failedSaveKeepsEveryOldFile()
     QFETCH(QString, inTheWay);
     QFETCH(QString, refused);
     QFETCH(bool, noFolder);
+    QFETCH(QString, readOnly);
 
     QTemporaryDir dir;
     writeTable(dir.path(), firstScores, firstNames);
+    if (!readOnly.isEmpty())
+        QVERIFY(QFile::setPermissions(filePath(dir.path(), readOnly), QFile::ReadOwner | QFile::ReadGroup));
     if (!inTheWay.isEmpty()) {
         QVERIFY(QFile::remove(filePath(dir.path(), inTheWay)));
         QVERIFY(QDir(dir.path()).mkdir(inTheWay));
@@ -108,7 +113,7 @@ void TestFileSet::failedSaveKeepsEveryOldFile()
     scores::HighScoreTable table;
     table.replaceAll(firstEntries());
     table.insert(1, 9000, QStringLiteral("Zed"));
-    QVERIFY(!scores::saveTable(table, rig.files.boxes(), folder, fault));
+    QVERIFY(!scores::saveTable(table, rig.files.files(), folder, fault));
 
     QVERIFY(!QDir(filePath(dir.path(), QStringLiteral("nowhere"))).exists());
     const QStringList oldTexts = firstScores + firstNames;
@@ -135,12 +140,15 @@ void TestFileSet::interruptedSaveLeavesOneWholeTable_data()
     QTest::addColumn<bool>("killed");   // the process ends at the step; else the step fails
     QTest::addColumn<bool>("noLinks");  // the disk has no hard links (FAT, exFAT): old files are copied
     QTest::addColumn<bool>("symlinks"); // score2.dat and name4.dat are links to files in another folder
-    QTest::newRow("killed before each step") << true << false << false;
-    QTest::newRow("each step refused") << false << false << false;
-    QTest::newRow("no hard links, killed before each step") << true << true << false;
-    QTest::newRow("no hard links, each step refused") << false << true << false;
-    QTest::newRow("two files linked elsewhere, killed before each step") << true << false << true;
-    QTest::newRow("two files linked elsewhere, each step refused") << false << false << true;
+    QTest::addColumn<bool>("noModes");  // the disk keeps no permission bits (FAT through FUSE)
+    QTest::newRow("killed before each step") << true << false << false << false;
+    QTest::newRow("each step refused") << false << false << false << false;
+    QTest::newRow("no hard links, killed before each step") << true << true << false << false;
+    QTest::newRow("no hard links, each step refused") << false << true << false << false;
+    QTest::newRow("two files linked elsewhere, killed before each step") << true << false << true << false;
+    QTest::newRow("two files linked elsewhere, each step refused") << false << false << true << false;
+    QTest::newRow("no hard links nor permission bits, killed before each step") << true << true << false << true;
+    QTest::newRow("no hard links nor permission bits, each step refused") << false << true << false << true;
 }
 
 // Whatever step a save stops at, a load then finds the whole old table or the
@@ -152,6 +160,7 @@ void TestFileSet::interruptedSaveLeavesOneWholeTable()
     QFETCH(bool, killed);
     QFETCH(bool, noLinks);
     QFETCH(bool, symlinks);
+    QFETCH(bool, noModes);
     Rig rig;
     QTemporaryDir elsewhere;
     const QString victim = filePath(elsewhere.path(), QStringLiteral("victim"));
@@ -171,7 +180,7 @@ void TestFileSet::interruptedSaveLeavesOneWholeTable()
         writeFile(filePath(dir.path(), QStringLiteral(".name2.dat.4242.new")), "left by an older game");
         int steps = 0;
         const storage::WriteFault fault = [&](storage::SaveStep step, const QString &) {
-            if (noLinks && step == storage::SaveStep::Link)
+            if ((noLinks && step == storage::SaveStep::Link) || (noModes && step == storage::SaveStep::Permissions))
                 return true;
             if (steps++ != stopAt)
                 return false;
@@ -183,7 +192,7 @@ void TestFileSet::interruptedSaveLeavesOneWholeTable()
         if (killed) {
             const pid_t child = ::fork();
             if (child == 0)
-                ::_exit(scores::saveTable(newTable, rig.files.boxes(), dir.path(), fault) ? 1 : 2);
+                ::_exit(scores::saveTable(newTable, rig.files.files(), dir.path(), fault) ? 1 : 2);
             int status = 0;
             QCOMPARE(::waitpid(child, &status, 0), child);
             QVERIFY(WIFEXITED(status));
@@ -191,7 +200,7 @@ void TestFileSet::interruptedSaveLeavesOneWholeTable()
             saved = WEXITSTATUS(status) == 1 || WEXITSTATUS(status) == 11;
             stopped = WEXITSTATUS(status) >= 10;
         } else {
-            saved = scores::saveTable(newTable, rig.files.boxes(), dir.path(), fault);
+            saved = scores::saveTable(newTable, rig.files.files(), dir.path(), fault);
             stopped = steps > stopAt;
         }
         const QByteArray where = "stopped before step " + QByteArray::number(stopAt);
@@ -199,9 +208,9 @@ void TestFileSet::interruptedSaveLeavesOneWholeTable()
         QVERIFY2(stopped || saved, where);
 
         scores::HighScoreTable loaded;
-        QVERIFY2(scores::loadTable(loaded, rig.files.boxes(), dir.path()), where);
+        QVERIFY2(scores::loadTable(loaded, rig.files.files(), dir.path()), where);
         QVERIFY2(loaded.entries() == (saved ? newTable.entries() : firstEntries()), where);
-        QVERIFY2(scores::saveTable(tableWith(7000, QStringLiteral("Next")), rig.files.boxes(), dir.path()), where);
+        QVERIFY2(scores::saveTable(tableWith(7000, QStringLiteral("Next")), rig.files.files(), dir.path()), where);
         QVERIFY2(folderEntries(dir.path()) == tenFilesAndLock(),
                  where + ": " + folderEntries(dir.path()).join(' ').toUtf8());
         QCOMPARE(readBytes(victim), QByteArray("precious"));
@@ -220,7 +229,7 @@ void TestFileSet::secondCopyNeverSeesHalfASave()
     writeTable(dir.path(), firstScores, firstNames);
     Rig rig;
     scores::HighScoreTable stale;
-    QVERIFY(scores::loadTable(stale, rig.files.boxes(), dir.path()));
+    QVERIFY(scores::loadTable(stale, rig.files.files(), dir.path()));
     int ready[2];
     QCOMPARE(::pipe(ready), 0);
 
@@ -236,15 +245,17 @@ void TestFileSet::secondCopyNeverSeesHalfASave()
             return false;
         };
         scores::HighScoreTable table = stale;
-        ::_exit(scores::saveEntry(table, rig.files.boxes(), dir.path(), 9000, QStringLiteral("Kid"), slow) ? 0 : 1);
+        ::_exit(scores::rereadEnterAndSave(table, rig.files.files(), dir.path(), 9000, QStringLiteral("Kid"), slow)
+                    ? 0
+                    : 1);
     }
     char byte = 0;
     QCOMPARE(::read(ready[0], &byte, 1), 1);
 
     scores::HighScoreTable during;
-    QVERIFY(scores::loadTable(during, rig.files.boxes(), dir.path()));
+    QVERIFY(scores::loadTable(during, rig.files.files(), dir.path()));
     QCOMPARE(during.entries(), tableWith(9000, QStringLiteral("Kid")).entries());
-    QVERIFY(scores::saveEntry(stale, rig.files.boxes(), dir.path(), 8000, QStringLiteral("Mum")));
+    QVERIFY(scores::rereadEnterAndSave(stale, rig.files.files(), dir.path(), 8000, QStringLiteral("Mum")));
     int status = 0;
     QCOMPARE(::waitpid(child, &status, 0), child);
     QCOMPARE(status, 0);
@@ -252,13 +263,13 @@ void TestFileSet::secondCopyNeverSeesHalfASave()
     scores::HighScoreTable both = tableWith(9000, QStringLiteral("Kid"));
     both.insert(2, 8000, QStringLiteral("Mum"));
     scores::HighScoreTable loaded;
-    QVERIFY(scores::loadTable(loaded, rig.files.boxes(), dir.path()));
+    QVERIFY(scores::loadTable(loaded, rig.files.files(), dir.path()));
     QCOMPARE(loaded.entries(), both.entries());
     QCOMPARE(stale.entries(), both.entries());
     // A score the fresher table no longer lets in is not entered.
     scores::HighScoreTable older;
     older.replaceAll(firstEntries());
-    QVERIFY(!scores::saveEntry(older, rig.files.boxes(), dir.path(), 1500, QStringLiteral("Late")));
+    QVERIFY(!scores::rereadEnterAndSave(older, rig.files.files(), dir.path(), 1500, QStringLiteral("Late")));
     QCOMPARE(older.entries(), both.entries());
     ::close(ready[0]);
     ::close(ready[1]);
@@ -269,7 +280,7 @@ void TestFileSet::secondCopyNeverSeesHalfASave()
     // Taken as another process takes it: this one's own lock would be shared.
     const int stuck = ::open(QFile::encodeName(filePath(dir.path(), QStringLiteral(".lock"))).constData(), O_RDWR);
     QCOMPARE(::flock(stuck, LOCK_EX | LOCK_NB), 0);
-    QVERIFY(scores::saveEntry(older, rig.files.boxes(), dir.path(), 9500, QStringLiteral("Max")));
+    QVERIFY(scores::rereadEnterAndSave(older, rig.files.files(), dir.path(), 9500, QStringLiteral("Max")));
     QCOMPARE(older.entry(1), (scores::Entry{9500, QStringLiteral("Max")}));
     QCOMPARE(readBytes(scores::scoreFilePath(dir.path(), 1)), before);
     ::close(stuck);
@@ -279,17 +290,23 @@ void TestFileSet::unreadableSetIsKeptAside_data()
 {
     QTest::addColumn<QString>("fileName");
     QTest::addColumn<QByteArray>("contents"); // null: the file is removed
+    QTest::addColumn<QString>("links");       // the ten files links into another folder: "absolute", "relative"
 
-    QTest::newRow("name3.dat cut short") << "name3.dat" << storage::rtf::write("Cy").left(9);
-    QTest::newRow("score2.dat missing") << "score2.dat" << QByteArray();
+    QTest::newRow("name3.dat cut short") << "name3.dat" << storage::rtf::write("Cy").left(9) << QString();
+    QTest::newRow("score2.dat missing") << "score2.dat" << QByteArray() << QString();
+    QTest::newRow("absolute links, name3.dat cut short")
+        << "name3.dat" << storage::rtf::write("Cy").left(9) << "absolute";
+    QTest::newRow("relative links, score2.dat missing") << "score2.dat" << QByteArray() << "relative";
 }
 
 // A high score after a load that failed must not destroy the good entries of
-// the other files: the old set is kept, byte for byte, beside the new one.
+// the other files: the old set is kept, byte for byte, beside the new one, as
+// plain files even where the set's files are links the save writes through.
 void TestFileSet::unreadableSetIsKeptAside()
 {
     QFETCH(QString, fileName);
     QFETCH(QByteArray, contents);
+    QFETCH(QString, links);
 
     QTemporaryDir dir;
     writeTable(dir.path(), firstScores, firstNames);
@@ -300,19 +317,31 @@ void TestFileSet::unreadableSetIsKeptAside()
     QMap<QString, QByteArray> before;
     for (const QString &name : QDir(dir.path()).entryList(QDir::Files))
         before[name] = readBytes(filePath(dir.path(), name));
+    if (!links.isEmpty()) {
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("real")));
+        for (const QString &name : before.keys()) {
+            QVERIFY(QFile::rename(filePath(dir.path(), name), filePath(dir.path(), "real/" + name)));
+            const QString target = links == "absolute" ? filePath(dir.path(), "real/" + name) : "real/" + name;
+            QCOMPARE(::symlink(QFile::encodeName(target).constData(),
+                               QFile::encodeName(filePath(dir.path(), name)).constData()),
+                     0);
+        }
+    }
     Rig rig;
     scores::HighScoreTable table;
 
-    QVERIFY(scores::saveEntry(table, rig.files.boxes(), dir.path(), 9000, QStringLiteral("Zed")));
+    QVERIFY(scores::rereadEnterAndSave(table, rig.files.files(), dir.path(), 9000, QStringLiteral("Zed")));
 
     const QStringList aside = QDir(dir.path()).entryList({QStringLiteral("unreadable-*")}, QDir::Dirs);
     QCOMPARE(aside.size(), 1);
     const QString keptIn = filePath(dir.path(), aside.first());
-    QCOMPARE(QDir(keptIn).entryList(QDir::Files), QStringList(before.keys()));
-    for (auto it = before.cbegin(); it != before.cend(); ++it)
+    QCOMPARE(QDir(keptIn).entryList(QDir::Files | QDir::System), QStringList(before.keys()));
+    for (auto it = before.cbegin(); it != before.cend(); ++it) {
+        QVERIFY2(!QFileInfo(filePath(keptIn, it.key())).isSymLink(), qPrintable(it.key()));
         QCOMPARE(readBytes(filePath(keptIn, it.key())), it.value());
+    }
     scores::HighScoreTable loaded;
-    QVERIFY(scores::loadTable(loaded, rig.files.boxes(), dir.path()));
+    QVERIFY(scores::loadTable(loaded, rig.files.files(), dir.path()));
     QCOMPARE(loaded.entry(1), (scores::Entry{9000, QStringLiteral("Zed")}));
 }
 

@@ -21,14 +21,14 @@ int readTable(const QString &folder)
 {
     scores::PlainTableFiles files;
     scores::HighScoreTable table;
-    if (!scores::loadTable(table, files.boxes(), folder)) {
+    if (!scores::loadTable(table, files.files(), folder)) {
         std::fprintf(stderr, "the table cannot be read\n");
         return 1;
     }
     // The files' own texts, as written.
     QTextStream out(stdout);
     for (std::size_t k = 0; k < std::size_t(scores::tableSize); ++k)
-        out << files.boxes().scores[k]->text() << '\t' << files.boxes().names[k]->text() << '\n';
+        out << files.files().scores[k]->text() << '\t' << files.files().names[k]->text() << '\n';
     return 0;
 }
 
@@ -49,7 +49,7 @@ int writeTable(const QString &folder)
     scores::HighScoreTable table;
     table.replaceAll(entries);
     scores::PlainTableFiles files;
-    if (!scores::saveTable(table, files.boxes(), folder)) {
+    if (!scores::saveTable(table, files.files(), folder)) {
         std::fprintf(stderr, "the table cannot be written\n");
         return 1;
     }
