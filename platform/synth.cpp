@@ -1,0 +1,216 @@
+// SPDX-FileCopyrightText: 2026 Quillway developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "synth.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace platform {
+
+namespace {
+
+constexpr double pi = 3.14159265358979323846;
+constexpr double twoPi = 2 * pi;
+// Phases wrap after this many cycles: a whole number of cycles of every
+// partial below, so wrapping never jumps.
+constexpr double phaseWrap = 100;
+
+constexpr float attackMs = 6;   // a pulse or note rises this long: no click
+constexpr float releaseMs = 12; // and falls this long at its end
+constexpr float longestPulseMs = 90;
+constexpr float steadySlewMs = 25; // a held tone fades in and out this fast
+constexpr float panSlewMs = 40;
+constexpr std::size_t notePool = 32;
+
+// A smooth rise from 0 to 1 over `length` samples.
+float rise(double t, double length)
+{
+    if (t >= length)
+        return 1;
+    return float(0.5 - 0.5 * std::cos(pi * t / length));
+}
+
+} // namespace
+
+float timbreSample(Timbre timbre, double phase)
+{
+    const double x = twoPi * phase;
+    switch (timbre) {
+    case Timbre::Soft: return float((std::sin(x) + 0.15 * std::sin(2 * x)) / 1.1);
+    case Timbre::Reed:
+        return float((std::sin(x) + 0.5 * std::sin(2 * x) + 0.33 * std::sin(3 * x) + 0.2 * std::sin(4 * x)
+                      + 0.1 * std::sin(5 * x))
+                     / 1.7);
+    case Timbre::Bell: return float((std::sin(x) + 0.35 * std::sin(2.76 * x) + 0.12 * std::sin(5.4 * x)) / 1.3);
+    case Timbre::Thud: return float((std::sin(x) + 0.25 * std::sin(1.5 * x)) / 1.15);
+    }
+    return 0;
+}
+
+void panGains(float pan, float &left, float &right)
+{
+    // Three quarters of the way to a side at most: the far ear keeps about
+    // a fifth of the sound.
+    const double angle = (0.75 * std::clamp(pan, -1.0f, 1.0f) + 1) * pi / 4;
+    left = float(std::cos(angle));
+    right = float(std::sin(angle));
+}
+
+Synth::Synth(int sampleRate)
+    : m_rate(sampleRate)
+    , m_notes(notePool)
+{
+}
+
+void Synth::setVoice(int index, const Voice &voice)
+{
+    if (index < 0 || index >= voiceCount)
+        return;
+    VoiceState &v = m_voices[std::size_t(index)];
+    const bool wasPulsing = v.target.sounding && !v.target.steady;
+    v.target = voice;
+    if (!voice.sounding || voice.steady)
+        return;
+    const double gap = voice.gapMs * m_rate / 1000.0;
+    if (!wasPulsing)
+        v.untilOnset = 0; // starts with a pulse at once
+    else if (v.untilOnset > gap - v.sinceOnset)
+        v.untilOnset = std::max(0.0, gap - v.sinceOnset); // a faster pace counts from the last pulse
+    m_fading = false;
+    m_fade = 1;
+}
+
+void Synth::play(const Note &note)
+{
+    for (NoteState &n : m_notes) {
+        if (n.active)
+            continue;
+        n = {note, 0, -note.delayMs * m_rate / 1000.0, std::max(1.0f, note.ms) * m_rate / 1000.0, true};
+        m_fading = false;
+        m_fade = 1;
+        return;
+    }
+    // All busy: a note is dropped rather than one cut off.
+}
+
+void Synth::silence()
+{
+    m_fading = true;
+}
+
+float Synth::pulseEnvelope(const VoiceState &v) const
+{
+    const double length = std::min<double>(0.6 * v.target.gapMs, longestPulseMs) * m_rate / 1000.0;
+    const double t = v.sinceOnset;
+    if (t >= length)
+        return 0;
+    const double attack = attackMs * m_rate / 1000.0;
+    const double release = std::min<double>(releaseMs * m_rate / 1000.0, length - attack);
+    float env = rise(t, attack) * float(std::exp(-std::max(0.0, t - attack) / (length / 2.5)));
+    if (t > length - release)
+        env *= rise(length - t, release);
+    return env;
+}
+
+void Synth::stepVoice(int index, float &left, float &right)
+{
+    VoiceState &v = m_voices[std::size_t(index)];
+    const Voice &target = v.target;
+    const bool pulsing = target.sounding && !target.steady;
+
+    if (pulsing) {
+        v.untilOnset -= 1;
+        if (v.untilOnset <= 0) {
+            double postpone = 0;
+            if (index > 0) {
+                // Kept clear of the first voice's pulses.
+                const VoiceState &first = m_voices[0];
+                if (first.target.sounding && !first.target.steady) {
+                    const double guard
+                        = std::min(staggerMs, first.target.gapMs / 2) * m_rate / 1000.0;
+                    if (first.sinceOnset < guard)
+                        postpone = guard - first.sinceOnset;
+                    else if (first.untilOnset < guard)
+                        postpone = first.untilOnset + guard;
+                }
+            }
+            if (postpone > 0) {
+                v.untilOnset = postpone;
+            } else {
+                v.sinceOnset = 0;
+                v.untilOnset = target.gapMs * m_rate / 1000.0;
+            }
+        }
+    }
+    v.sinceOnset += 1;
+
+    const float steadyTarget = target.sounding && target.steady ? 1.0f : 0.0f;
+    const float slew = 1000.0f / (steadySlewMs * float(m_rate));
+    v.steadyGain += std::clamp(steadyTarget - v.steadyGain, -slew, slew);
+    const float pulse = pulsing || v.sinceOnset < m_rate ? pulseEnvelope(v) : 0.0f;
+    const float amplitude = target.level * (pulse + 0.6f * v.steadyGain);
+    if (amplitude <= 0) {
+        v.pulsePan = target.pan;
+        return;
+    }
+    v.pulsePan += (target.pan - v.pulsePan) * (1000.0f / (panSlewMs * float(m_rate)));
+    float l = 0, r = 0;
+    panGains(v.pulsePan, l, r);
+    const float s = amplitude * timbreSample(target.timbre, v.phase);
+    left += s * l;
+    right += s * r;
+    v.phase += target.pitch / m_rate;
+    if (v.phase >= phaseWrap)
+        v.phase -= phaseWrap;
+}
+
+void Synth::render(float *stereo, int frames)
+{
+    const float fadeStep = 1000.0f / (releaseMs * float(m_rate));
+    for (int f = 0; f < frames; ++f) {
+        float left = 0, right = 0;
+        for (int i = 0; i < voiceCount; ++i)
+            stepVoice(i, left, right);
+        for (NoteState &n : m_notes) {
+            if (!n.active)
+                continue;
+            n.age += 1;
+            if (n.age < 0)
+                continue;
+            if (n.age >= n.length) {
+                n.active = false;
+                continue;
+            }
+            const Note &note = n.note;
+            const double attack = std::min<double>(attackMs * m_rate / 1000.0, n.length / 3);
+            const double release = std::min<double>(releaseMs * m_rate / 1000.0, n.length / 3);
+            // Bells and knocks die away; the others hold, then fall.
+            const double tau = note.timbre == Timbre::Bell || note.timbre == Timbre::Thud ? n.length / 4 : n.length;
+            float env = rise(n.age, attack) * float(std::exp(-n.age / tau));
+            if (n.age > n.length - release)
+                env *= rise(n.length - n.age, release);
+            float l = 0, r = 0;
+            panGains(note.pan, l, r);
+            const float s = note.level * env * timbreSample(note.timbre, n.phase);
+            left += s * l;
+            right += s * r;
+            const double pitch = note.pitch * std::pow(double(note.endPitch) / note.pitch, n.age / n.length);
+            n.phase += pitch / m_rate;
+            if (n.phase >= phaseWrap)
+                n.phase -= phaseWrap;
+        }
+        if (m_fading && m_fade > 0) {
+            m_fade = std::max(0.0f, m_fade - fadeStep);
+            if (m_fade == 0) {
+                for (VoiceState &v : m_voices)
+                    v = VoiceState{};
+                for (NoteState &n : m_notes)
+                    n.active = false;
+            }
+        }
+        stereo[2 * f] = std::clamp(left * m_fade, -1.0f, 1.0f);
+        stereo[2 * f + 1] = std::clamp(right * m_fade, -1.0f, 1.0f);
+    }
+}
+
+} // namespace platform
