@@ -52,6 +52,7 @@ void QuillwayGame::laneTick(const Lane &lane)
 
     if (hitBy(lane))
         Timer6.setEnabled(true);
+    updateSound();
 }
 
 bool QuillwayGame::hitBy(const Lane &lane) const

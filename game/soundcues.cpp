@@ -1,0 +1,182 @@
+// SPDX-FileCopyrightText: 2026 Quillway developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "soundcues.h"
+
+#include "platform/app.h"
+#include "platform/sound.h"
+
+#include <cmath>
+
+namespace game {
+
+namespace {
+
+using platform::Note;
+using platform::Timbre;
+
+// Row by row from the bottom verge to the top: a major pentatonic scale,
+// C5 D5 E5 G5 A5 C6, so any two steps sound well together.
+constexpr float rowPitches[] = {523.25f, 587.33f, 659.26f, 783.99f, 880.0f, 1046.5f};
+constexpr float bottomRow = 5520;
+constexpr float rowHeight = 1080;
+// The hedgehog's columns run from 60 to 6960.
+constexpr float middleColumn = 3510;
+constexpr float halfRoad = 3450;
+// The countdown's last quarter, in bar widths, and what a tick takes off.
+constexpr float lastQuarter = 7245.0f / 4;
+constexpr float barPerTick = 100;
+
+constexpr float voiceLevel = 0.18f;
+
+} // namespace
+
+float SoundCues::gapMs(int steps)
+{
+    // From 10 pulses a second at arrival down to under 2 a second three
+    // seconds away: each step of the cue a clearly different pace.
+    return 100.0f + 60.0f * float(std::max(0, steps));
+}
+
+SoundCues::SoundCues(platform::App &app, Announce announce)
+    : m_app(app)
+    , m_announce(std::move(announce))
+    , m_on(app.screenReaderRunning())
+{
+    m_screenReader = QObject::connect(&app, &platform::App::screenReaderChanged,
+                                      [this](bool running) { setOn(running, m_inPlay); });
+}
+
+SoundCues::~SoundCues()
+{
+    QObject::disconnect(m_screenReader);
+    if (platform::Sound *sound = m_app.sound(); sound && sounding())
+        sound->stop();
+}
+
+bool SoundCues::sounding() const
+{
+    platform::Sound *sound = m_app.sound();
+    return sound && sound->started();
+}
+
+void SoundCues::toggle()
+{
+    setOn(!m_on, true);
+}
+
+void SoundCues::setOn(bool on, bool announce)
+{
+    if (on == m_on)
+        return;
+    m_on = on;
+    if (announce)
+        m_announce(on ? tr("Sound cues on") : tr("Sound cues off"));
+    follow();
+}
+
+void SoundCues::setInPlay(bool inPlay)
+{
+    if (inPlay == m_inPlay)
+        return;
+    m_inPlay = inPlay;
+    follow();
+}
+
+void SoundCues::follow()
+{
+    platform::Sound *sound = m_app.sound();
+    const bool wanted = m_on && m_inPlay;
+    if (wanted && !sounding()) {
+        if (!sound || !sound->start(QStringLiteral("Quillway"))) {
+            m_on = false;
+            m_announce(tr("No sound device"));
+        }
+    } else if (!wanted && sounding()) {
+        sound->stop();
+    }
+}
+
+void SoundCues::lanes(const CueFrame &frame)
+{
+    if (!sounding())
+        return;
+    for (int i = 0; i < 2; ++i) {
+        const LaneCue &cue = frame.lanes[std::size_t(i)];
+        platform::Voice voice;
+        voice.sounding = cue.lane >= 0 && (cue.covered || cue.arrivalSteps >= 0);
+        voice.steady = cue.covered;
+        voice.gapMs = gapMs(cue.arrivalSteps);
+        voice.pan = float(cue.pan) / float(LaneCue::panSteps);
+        voice.pitch = i == 0 ? herePitch : aheadPitch;
+        voice.timbre = i == 0 ? Timbre::Reed : Timbre::Bell;
+        voice.level = voiceLevel;
+        m_app.sound()->setVoice(i, voice);
+    }
+}
+
+void SoundCues::silenceLanes()
+{
+    if (!sounding())
+        return;
+    for (int i = 0; i < 2; ++i)
+        m_app.sound()->setVoice(i, platform::Voice{});
+}
+
+void SoundCues::stepped(float top, float left)
+{
+    if (!sounding())
+        return;
+    const int row = std::clamp(int(std::lround((bottomRow - top) / rowHeight)), 0, 5);
+    const float pitch = rowPitches[row];
+    const float pan = std::clamp((left - middleColumn) / halfRoad, -1.0f, 1.0f);
+    m_app.sound()->play({pitch, pitch, Timbre::Soft, 70, 0.15f, pan, 0});
+}
+
+void SoundCues::refused()
+{
+    if (sounding())
+        m_app.sound()->play({110, 70, Timbre::Thud, 110, 0.3f, 0, 0});
+}
+
+void SoundCues::crossed()
+{
+    if (!sounding())
+        return;
+    // A rising bell triad, C6 E6 G6.
+    float delay = 0;
+    for (const float pitch : {1046.5f, 1318.5f, 1568.0f}) {
+        m_app.sound()->play({pitch, pitch, Timbre::Bell, 400, 0.13f, 0, delay});
+        delay += 90;
+    }
+}
+
+void SoundCues::hit()
+{
+    if (sounding())
+        m_app.sound()->play({392, 98, Timbre::Reed, 450, 0.22f, 0, 0});
+}
+
+void SoundCues::newLevel()
+{
+    if (!sounding())
+        return;
+    // Up the scale of the rows, a little later than the crossing's chime.
+    float delay = 350;
+    for (const float pitch : {523.25f, 659.26f, 783.99f, 1046.5f}) {
+        m_app.sound()->play({pitch, pitch, Timbre::Soft, 160, 0.12f, 0, delay});
+        delay += 110;
+    }
+}
+
+void SoundCues::countdown(float barWidth)
+{
+    if (!sounding() || barWidth > lastQuarter)
+        return;
+    // Every third tick, then every second, then each of the last five.
+    const int left = int(barWidth / barPerTick);
+    const int every = left > 12 ? 3 : left > 5 ? 2 : 1;
+    if (left % every == 0)
+        m_app.sound()->play({1760, 1760, Timbre::Soft, 30, 0.08f, 0, 0});
+}
+
+} // namespace game
