@@ -8,10 +8,7 @@ namespace game {
 
 namespace {
 
-constexpr float rowStep = 1080;
 constexpr float sideStep = 300;
-// Up from a Top at or above this line (the top verge) is a crossing.
-constexpr float crossingTop = 1080;
 constexpr float bottomRow = 5520;
 constexpr float leftmostRefused = 300;
 constexpr float rightmostRefused = 6750;

@@ -57,6 +57,9 @@ public:
     void Timer5_Timer(); // countdown bar, score, title and pace
     void Timer6_Timer(); // the death sequence, and the game over it may bring
 
+    // Where the lane's vehicles stand now, in index order.
+    std::array<float, 3> leftsOf(const Lane &lane) const;
+
     // The title in its one format, playing or paused.
     QString gameTitle(bool paused) const;
     // Writes the title, and tells a screen reader the same state, reading

@@ -1,0 +1,57 @@
+// SPDX-FileCopyrightText: 2026 Quillway developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <array>
+
+namespace game {
+
+class QuillwayGame;
+
+// The field as the sound cues read it: the hedgehog and every vehicle, in
+// twips, and where each lane's timer stands. Lanes bottom first: red cars,
+// orange cars, lorries, blue cars (the orange lane has two vehicles, its
+// third Left is unused). The lanes move in steps; the time to the next step
+// makes arrival times finer than a step.
+struct FieldView {
+    float hogLeft = 0;
+    float hogTop = 0;
+    std::array<std::array<float, 3>, 4> vehicleLefts{};
+    std::array<int, 4> msToNextStep{}; // 0 when due now or unknown (paused)
+    std::array<int, 4> msPerStep{};    // each lane timer's interval
+};
+
+// Reads the images and the four lane timers of a game window.
+FieldView fieldOf(const QuillwayGame &game);
+
+// The resolution and range of the arrival time a lane cue carries.
+inline constexpr int arrivalStepMs = 250;
+inline constexpr int arrivalCap = 12; // 3 s: this and anything later sound alike
+// Pan runs from -panSteps (far left of the hedgehog) to +panSteps (far right).
+inline constexpr int panSteps = 3;
+
+// What the cues sound of one lane. Everything here is meant to be heard: the
+// synthesiser receives these values and nothing else of the field, so a
+// player by ear knows what this holds, no more.
+struct LaneCue {
+    int lane = -1;         // 0 red, 1 orange, 2 lorries, 3 blue; -1: none (a silent voice)
+    bool covered = false;  // a vehicle covers the hedgehog's column now: being there is a hit
+    int arrivalSteps = -1; // until the next vehicle reaches the column (after the one covering
+                           // it, if any), in arrivalStepMs, rounded down, at most arrivalCap;
+                           // -1 only for no lane
+    int pan = 0;           // where that vehicle is (the covering one while covered), relative
+                           // to the hedgehog: -panSteps .. +panSteps. An approaching vehicle is
+                           // upstream: right of the hedgehog in the right-to-left lanes (red,
+                           // lorries), left of it in the others, wherever the hedgehog stands.
+};
+
+// lanes[0]: the lane the hedgehog stands in; lanes[1]: the lane Up would
+// take it into. On the bottom verge only lanes[1] sounds (the red cars); in
+// the blue lane and on the top verge lanes[1] is silent.
+struct CueFrame {
+    std::array<LaneCue, 2> lanes;
+};
+
+CueFrame cuesFor(const FieldView &field);
+
+} // namespace game
