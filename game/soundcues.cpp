@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "soundcues.h"
 
+#include "lanes.h"
+
 #include "platform/app.h"
 #include "platform/sound.h"
 
@@ -17,16 +19,25 @@ using platform::Timbre;
 // Row by row from the bottom verge to the top: a major pentatonic scale,
 // C5 D5 E5 G5 A5 C6, so any two steps sound well together.
 constexpr float rowPitches[] = {523.25f, 587.33f, 659.26f, 783.99f, 880.0f, 1046.5f};
-constexpr float bottomRow = 5520;
-constexpr float rowHeight = 1080;
+constexpr float firstRowTop = 5520; // the bottom verge
 // The hedgehog's columns run from 60 to 6960.
 constexpr float middleColumn = 3510;
 constexpr float halfRoad = 3450;
 // The countdown's last quarter, in bar widths, and what a tick takes off.
 constexpr float lastQuarter = 7245.0f / 4;
-constexpr float barPerTick = 100;
+constexpr float barTick = 100;
 
 constexpr float voiceLevel = 0.18f;
+
+// The voice's pan for a cue's: even the nearest step off the middle is
+// clearly to one side, the farthest all the way.
+float panOf(int steps)
+{
+    if (steps == 0)
+        return 0;
+    const float side = 0.4f + 0.6f * float(std::abs(steps)) / float(panSteps);
+    return steps < 0 ? -side : side;
+}
 
 } // namespace
 
@@ -106,7 +117,7 @@ void SoundCues::lanes(const CueFrame &frame)
         voice.sounding = cue.lane >= 0 && (cue.covered || cue.arrivalSteps >= 0);
         voice.steady = cue.covered;
         voice.gapMs = gapMs(cue.arrivalSteps);
-        voice.pan = float(cue.pan) / float(LaneCue::panSteps);
+        voice.pan = panOf(cue.pan);
         voice.pitch = i == 0 ? herePitch : aheadPitch;
         voice.timbre = i == 0 ? Timbre::Reed : Timbre::Bell;
         voice.level = voiceLevel;
@@ -126,7 +137,7 @@ void SoundCues::stepped(float top, float left)
 {
     if (!sounding())
         return;
-    const int row = std::clamp(int(std::lround((bottomRow - top) / rowHeight)), 0, 5);
+    const int row = std::clamp(int(std::lround((firstRowTop - top) / rowStep)), 0, 5);
     const float pitch = rowPitches[row];
     const float pan = std::clamp((left - middleColumn) / halfRoad, -1.0f, 1.0f);
     m_app.sound()->play({pitch, pitch, Timbre::Soft, 70, 0.15f, pan, 0});
@@ -173,7 +184,7 @@ void SoundCues::countdown(float barWidth)
     if (!sounding() || barWidth > lastQuarter)
         return;
     // Every third tick, then every second, then each of the last five.
-    const int left = int(barWidth / barPerTick);
+    const int left = int(barWidth / barTick);
     const int every = left > 12 ? 3 : left > 5 ? 2 : 1;
     if (left % every == 0)
         m_app.sound()->play({1760, 1760, Timbre::Soft, 30, 0.08f, 0, 0});

@@ -15,7 +15,7 @@ const QString service = QStringLiteral("org.a11y.Bus");
 const QString path = QStringLiteral("/org/a11y/bus");
 const QString statusInterface = QStringLiteral("org.a11y.Status");
 const QString propertiesInterface = QStringLiteral("org.freedesktop.DBus.Properties");
-const QString property = QStringLiteral("ScreenReaderEnabled");
+const QString enabledProperty = QStringLiteral("ScreenReaderEnabled");
 } // namespace
 
 ScreenReaderWatch::ScreenReaderWatch(Changed changed)
@@ -27,7 +27,7 @@ ScreenReaderWatch::ScreenReaderWatch(Changed changed)
     bus.connect(service, path, propertiesInterface, QStringLiteral("PropertiesChanged"), this,
                 SLOT(propertiesChanged(QString, QVariantMap, QStringList)));
     QDBusMessage get = QDBusMessage::createMethodCall(service, path, propertiesInterface, QStringLiteral("Get"));
-    get << statusInterface << property;
+    get << statusInterface << enabledProperty;
     auto *watcher = new QDBusPendingCallWatcher(bus.asyncCall(get), this);
     connect(watcher, &QDBusPendingCallWatcher::finished, this, [this](QDBusPendingCallWatcher *call) {
         const QDBusPendingReply<QDBusVariant> reply = *call;
@@ -43,7 +43,7 @@ void ScreenReaderWatch::propertiesChanged(const QString &interface, const QVaria
 {
     if (interface != statusInterface)
         return;
-    const auto it = changed.constFind(property);
+    const auto it = changed.constFind(enabledProperty);
     if (it != changed.constEnd())
         m_changed(it->toBool());
 }

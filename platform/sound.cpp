@@ -20,6 +20,8 @@ bool SdlSound::start(const QString &programName)
     if (m_device != 0)
         return true;
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    // The program writes no log; SDL's would go to standard error.
+    SDL_LogSetOutputFunction([](void *, int, SDL_LogPriority, const char *) {}, nullptr);
     SDL_SetHint(SDL_HINT_AUDIO_DEVICE_APP_NAME, programName.toUtf8().constData());
     if (!m_audioUp) {
         if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0)

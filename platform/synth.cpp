@@ -20,6 +20,7 @@ constexpr float releaseMs = 12; // and falls this long at its end
 constexpr float longestPulseMs = 90;
 constexpr float steadySlewMs = 25; // a held tone fades in and out this fast
 constexpr float panSlewMs = 40;
+constexpr double throbDepth = 0.35;
 constexpr std::size_t notePool = 32;
 
 // A smooth rise from 0 to 1 over `length` samples.
@@ -68,8 +69,13 @@ void Synth::setVoice(int index, const Voice &voice)
         return;
     VoiceState &v = m_voices[std::size_t(index)];
     const bool wasPulsing = v.target.sounding && !v.target.steady;
+    if (!voice.sounding) {
+        // What still sounds dies away in its own colour.
+        v.target.sounding = false;
+        return;
+    }
     v.target = voice;
-    if (!voice.sounding || voice.steady)
+    if (voice.steady)
         return;
     const double gap = voice.gapMs * m_rate / 1000.0;
     if (!wasPulsing)
@@ -100,7 +106,7 @@ void Synth::silence()
 
 float Synth::pulseEnvelope(const VoiceState &v) const
 {
-    const double length = std::min<double>(0.6 * v.target.gapMs, longestPulseMs) * m_rate / 1000.0;
+    const double length = v.pulseLength;
     const double t = v.sinceOnset;
     if (t >= length)
         return 0;
@@ -139,6 +145,7 @@ void Synth::stepVoice(int index, float &left, float &right)
             } else {
                 v.sinceOnset = 0;
                 v.untilOnset = target.gapMs * m_rate / 1000.0;
+                v.pulseLength = std::min<double>(0.6 * target.gapMs, longestPulseMs) * m_rate / 1000.0;
             }
         }
     }
@@ -147,15 +154,23 @@ void Synth::stepVoice(int index, float &left, float &right)
     const float steadyTarget = target.sounding && target.steady ? 1.0f : 0.0f;
     const float slew = 1000.0f / (steadySlewMs * float(m_rate));
     v.steadyGain += std::clamp(steadyTarget - v.steadyGain, -slew, slew);
-    const float pulse = pulsing || v.sinceOnset < m_rate ? pulseEnvelope(v) : 0.0f;
-    const float amplitude = target.level * (pulse + 0.6f * v.steadyGain);
+    const float pulse = pulseEnvelope(v);
+    // A held tone throbs at the pace its pulses would have.
+    float held = 0.6f * v.steadyGain;
+    if (held > 0) {
+        v.throb += 1000.0 / (double(target.gapMs) * m_rate);
+        if (v.throb >= 1)
+            v.throb -= 1;
+        held *= float(1 - throbDepth * (0.5 - 0.5 * std::cos(twoPi * v.throb)));
+    }
+    const float amplitude = target.level * (pulse + held);
     if (amplitude <= 0) {
-        v.pulsePan = target.pan;
+        v.pan = target.pan;
         return;
     }
-    v.pulsePan += (target.pan - v.pulsePan) * (1000.0f / (panSlewMs * float(m_rate)));
+    v.pan += (target.pan - v.pan) * (1000.0f / (panSlewMs * float(m_rate)));
     float l = 0, r = 0;
-    panGains(v.pulsePan, l, r);
+    panGains(v.pan, l, r);
     const float s = amplitude * timbreSample(target.timbre, v.phase);
     left += s * l;
     right += s * r;

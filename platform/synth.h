@@ -21,7 +21,7 @@ enum class Timbre {
 // from its next pulse, without a click.
 struct Voice {
     bool sounding = false;
-    bool steady = false; // one held tone instead of pulses
+    bool steady = false; // one held tone, throbbing at the pulses' pace, instead of pulses
     float pitch = 440;   // Hz
     Timbre timbre = Timbre::Soft;
     float gapMs = 500;  // between the starts of two pulses
@@ -70,12 +70,10 @@ private:
         double phase = 0;
         double sinceOnset = 1e9;  // samples since the current pulse began
         double untilOnset = 0;    // samples to the next pulse
+        double pulseLength = 0;   // samples, fixed at the pulse's start
         float steadyGain = 0;     // the held tone's envelope
-        bool pulsing = false;     // a pulse is sounding
-        float pulsePitch = 440;
-        float pulseLevel = 0;
-        float pulsePan = 0;
-        Timbre pulseTimbre = Timbre::Soft;
+        float pan = 0;            // follows the target's pan smoothly
+        double throb = 0;         // where a held tone is in its throb, in cycles
     };
     struct NoteState {
         Note note;
