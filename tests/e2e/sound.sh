@@ -5,7 +5,7 @@
 # End to end, by ear: the real game under X with SDL's disk audio driver,
 # which writes what the game plays to a file (48 kHz, stereo, 32-bit floats)
 # as a sound card would play it, in real time. Checked: no sound with the
-# cues off; sound after S; on the bottom verge at the far left, the red cars
+# cues off; sound after S, and no D-Bus daemon started where none runs; on the bottom verge at the far left, the red cars
 # (the voice of the lane ahead, a bell) come from the right; in the red lane
 # at the far right, the orange cars (now the lane ahead) from the left, the
 # step into the lane timed by ear; nothing written while paused, sound again
@@ -18,6 +18,9 @@ game=$1
 
 sound="$e2e_tmp/sound.raw"
 export SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE="$sound"
+# No session bus, as under a bare X server: neither SDL nor the game may
+# start one of its own.
+unset DBUS_SESSION_BUS_ADDRESS
 
 # The bell's own partial (2.76 times its 880 Hz), which no other sound of the
 # game has: "pan" prints its strength on the left and right in its pulses
@@ -106,6 +109,8 @@ title_matches "^Quillway - Game - Score: -3 - " || fail "the countdown does not 
 xdotool windowactivate --sync "$game_window" 2>/dev/null || true
 xdotool key s
 sound_after 0 5 || fail "S did not bring the sound"
+# libdbus's autolaunch leaves its marks on the display it starts a bus for.
+if xlsatoms | grep -q _DBUS_SESSION_BUS; then fail "a D-Bus daemon was started for the game"; fi
 
 # Waits, by ear, for a red car to cover the hedgehog's column and pass it:
 # the bell holds while one covers the column and pulses once it has gone,
