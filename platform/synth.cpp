@@ -31,6 +31,18 @@ float rise(double t, double length)
     return float(0.5 - 0.5 * std::cos(pi * t / length));
 }
 
+// Leaves the usual levels alone and bends anything louder softly under
+// full scale, rather than clipping it.
+float limit(float x)
+{
+    constexpr float knee = 0.6f;
+    const float size = std::abs(x);
+    if (size <= knee)
+        return x;
+    const float bent = knee + (1 - knee) * std::tanh((size - knee) / (1 - knee));
+    return x < 0 ? -bent : bent;
+}
+
 } // namespace
 
 float timbreSample(Timbre timbre, double phase)
@@ -88,6 +100,15 @@ void Synth::setVoice(int index, const Voice &voice)
 
 void Synth::play(const Note &note)
 {
+    // The same sound again while it still rings (a held key's steps): the
+    // one ringing fades out at once, rather than the two piling up.
+    if (note.delayMs == 0) {
+        const double release = releaseMs * m_rate / 1000.0;
+        for (NoteState &n : m_notes) {
+            if (n.active && n.age >= 0 && n.note.pitch == note.pitch && n.note.timbre == note.timbre)
+                n.length = std::min(n.length, n.age + release);
+        }
+    }
     for (NoteState &n : m_notes) {
         if (n.active)
             continue;
@@ -223,8 +244,8 @@ void Synth::render(float *stereo, int frames)
                     n.active = false;
             }
         }
-        stereo[2 * f] = std::clamp(left * m_fade, -1.0f, 1.0f);
-        stereo[2 * f + 1] = std::clamp(right * m_fade, -1.0f, 1.0f);
+        stereo[2 * f] = limit(left * m_fade);
+        stereo[2 * f + 1] = limit(right * m_fade);
     }
 }
 

@@ -142,8 +142,10 @@ int main(int argc, char **argv)
         // while one covers the column.
         {"verge",
          [](Scene &s) {
-             for (int i = 0; i < 11; ++i)
+             for (int i = 0; i < 11; ++i) {
                  s.key(Qt::Key_Left);
+                 s.let(32); // as a held key repeats
+             }
              s.let(7000);
          }},
         // Up into the red lane once a car has passed, by ear: two voices, the
