@@ -153,8 +153,7 @@ void Synth::stepVoice(int index, float &left, float &right)
                 // Kept clear of the first voice's pulses.
                 const VoiceState &first = m_voices[0];
                 if (first.target.sounding && !first.target.steady) {
-                    const double guard
-                        = std::min(staggerMs, first.target.gapMs / 2) * m_rate / 1000.0;
+                    const double guard = std::min(staggerMs, first.target.gapMs / 2) * m_rate / 1000.0;
                     if (first.sinceOnset < guard)
                         postpone = guard - first.sinceOnset;
                     else if (first.untilOnset < guard)

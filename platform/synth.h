@@ -68,12 +68,12 @@ private:
     struct VoiceState {
         Voice target;
         double phase = 0;
-        double sinceOnset = 1e9;  // samples since the current pulse began
-        double untilOnset = 0;    // samples to the next pulse
-        double pulseLength = 0;   // samples, fixed at the pulse's start
-        float steadyGain = 0;     // the held tone's envelope
-        float pan = 0;            // follows the target's pan smoothly
-        double throb = 0;         // where a held tone is in its throb, in cycles
+        double sinceOnset = 1e9; // samples since the current pulse began
+        double untilOnset = 0;   // samples to the next pulse
+        double pulseLength = 0;  // samples, fixed at the pulse's start
+        float steadyGain = 0;    // the held tone's envelope
+        float pan = 0;           // follows the target's pan smoothly
+        double throb = 0;        // where a held tone is in its throb, in cycles
     };
     struct NoteState {
         Note note;

@@ -264,8 +264,8 @@ void TestHedgehog::keyFindsHit_data()
     QTest::newRow("left into a red car") << int(Qt::Key_Left) << 4440.f << 1600.f << true;
     QTest::newRow("left to just touch a red car's end") << int(Qt::Key_Left) << 4440.f << 1245.f << false;
     QTest::newRow("space over a red car") << int(Qt::Key_Space) << 4440.f << 3360.f << true;
-    QTest::newRow("S over a red car: the sound switches, the test still runs") << int(Qt::Key_S) << 4440.f << 3360.f
-                                                                             << true;
+    QTest::newRow("S over a red car: the sound switches, the test still runs")
+        << int(Qt::Key_S) << 4440.f << 3360.f << true;
     QTest::newRow("space, red car one step ahead") << int(Qt::Key_Space) << 4440.f << 4095.f << false;
     QTest::newRow("space at the start row, car in line") << int(Qt::Key_Space) << 5520.f << 3360.f << false;
     QTest::newRow("pause over a red car still tests") << int(Qt::Key_P) << 4440.f << 3360.f << true;

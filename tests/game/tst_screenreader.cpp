@@ -89,8 +89,8 @@ private slots:
         QTest::newRow("play again: the new game read out, the window named for it before its title changes")
             << playAgain << QStringList{"Score: -101", "Lives: 1", "Level: 1", ""} << start << title.arg(0).arg(3);
         const auto pressS = [](GameRig &rig) { platform::testing::input::pressKey(rig.game(), Qt::Key_S); };
-        QTest::newRow("S: the sound cues on, said") << Steps(pressS) << QStringList{} << "Sound cues on"
-                                                   << title.arg(0).arg(3);
+        QTest::newRow("S: the sound cues on, said")
+            << Steps(pressS) << QStringList{} << "Sound cues on" << title.arg(0).arg(3);
         QTest::newRow("S twice: off again, said") << Steps([=](GameRig &rig) {
             pressS(rig);
             pressS(rig);
@@ -159,8 +159,8 @@ private slots:
             rig.clock.advance(100);
         }) << true << 0;
         QTest::newRow("S, then paused: closed") << Steps(press({Qt::Key_S, Qt::Key_P})) << false << 0;
-        QTest::newRow("S, paused and resumed: open again") << Steps(press({Qt::Key_S, Qt::Key_P, Qt::Key_P})) << true
-                                                            << 1;
+        QTest::newRow("S, paused and resumed: open again")
+            << Steps(press({Qt::Key_S, Qt::Key_P, Qt::Key_P})) << true << 1;
         QTest::newRow("S twice: closed") << Steps(press({Qt::Key_S, Qt::Key_S})) << false << 0;
         QTest::newRow("no sound device: S opens nothing") << Steps([=](GameRig &rig) {
             rig.sound.deviceOpens = false;
@@ -215,8 +215,8 @@ private slots:
                 rig.boxes.answerMessage(platform::vbYes);
             QStringList moments;
             QRandomGenerator random(31);
-            constexpr int keys[] = {Qt::Key_Up,   Qt::Key_Up,    Qt::Key_Up, Qt::Key_Down,
-                                    Qt::Key_Left, Qt::Key_Right, Qt::Key_P};
+            constexpr int keys[]
+                = {Qt::Key_Up, Qt::Key_Up, Qt::Key_Up, Qt::Key_Down, Qt::Key_Left, Qt::Key_Right, Qt::Key_P};
             platform::testing::input::pressKey(rig.game(), firstKey);
             for (int step = 0; step < 6000; ++step) {
                 if (step % 8 == 0)

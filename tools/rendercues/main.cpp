@@ -83,11 +83,10 @@ struct Scene {
     }
     void clearRoad()
     {
-        for (platform::Image *v : {&game.RedCar1, &game.RedCar2, &game.RedCar3, &game.Lorry1, &game.Lorry2,
-                                   &game.Lorry3})
+        for (platform::Image *v :
+             {&game.RedCar1, &game.RedCar2, &game.RedCar3, &game.Lorry1, &game.Lorry2, &game.Lorry3})
             v->setLeft(50000);
-        for (platform::Image *v : {&game.OrangeCar1, &game.OrangeCar2, &game.BlueCar1, &game.BlueCar2,
-                                   &game.BlueCar3})
+        for (platform::Image *v : {&game.OrangeCar1, &game.OrangeCar2, &game.BlueCar1, &game.BlueCar2, &game.BlueCar3})
             v->setLeft(-50000);
     }
     bool write(const QString &path) const
