@@ -56,36 +56,48 @@ LaneCue cueOf(const FieldView &field, int index)
     if (index < 0)
         return cue;
     const Lane &lane = *lanesBottomUp[std::size_t(index)];
-    const float hog = field.hogLeft;
-    LaneLefts lefts = field.vehicleLefts[std::size_t(index)];
+    const LaneTiming timing = timingOf(field, index);
     cue.lane = index;
-    const int cover = touching(lane, hog, lefts);
-    cue.covered = cover >= 0;
-    if (cue.covered)
-        cue.pan = panOf(lane, hog, lefts[std::size_t(cover)]);
-
-    // Play the lane forward on a copy until a vehicle newly covers the
-    // column: that tick is the arrival.
-    const int period = std::max(1, field.msPerStep[std::size_t(index)]);
-    int ms = std::max(0, field.msToNextStep[std::size_t(index)]);
-    bool wasCovered = cue.covered;
-    cue.arrivalSteps = arrivalCap;
-    for (int tick = 1; tick <= searchTicks; ++tick, ms += period) {
-        moveLane(lane, lefts);
-        const int arriving = touching(lane, hog, lefts);
-        if (arriving >= 0 && !wasCovered) {
-            cue.arrivalSteps = std::min(arrivalCap, ms / arrivalStepMs);
-            // Where it is now, had it not wrapped: its place upstream.
-            if (!cue.covered)
-                cue.pan = panOf(lane, hog, lefts[std::size_t(arriving)] - float(tick) * lane.step);
-            break;
-        }
-        wasCovered = arriving >= 0;
-    }
+    cue.covered = timing.covered;
+    cue.arrivalSteps = timing.arrivalMs < 0 ? arrivalCap : std::min(arrivalCap, timing.arrivalMs / arrivalStepMs);
+    // Nothing in reach (a road cleared for a test): the middle.
+    if (timing.covered || timing.arrivalMs >= 0)
+        cue.pan = panOf(lane, field.hogLeft, timing.covered ? timing.coveringLeft : timing.arrivingLeft);
     return cue;
 }
 
 } // namespace
+
+LaneTiming timingOf(const FieldView &field, int index)
+{
+    LaneTiming timing;
+    const Lane &lane = *lanesBottomUp[std::size_t(index)];
+    const float hog = field.hogLeft;
+    LaneLefts lefts = field.vehicleLefts[std::size_t(index)];
+    const int cover = touching(lane, hog, lefts);
+    timing.covered = cover >= 0;
+    if (timing.covered)
+        timing.coveringLeft = lefts[std::size_t(cover)];
+
+    // Play the lane forward on a copy, tick by tick, until a vehicle newly
+    // covers the column: that tick is the arrival.
+    const int period = std::max(1, field.msPerStep[std::size_t(index)]);
+    int ms = std::max(0, field.msToNextStep[std::size_t(index)]);
+    bool wasCovered = timing.covered;
+    for (int tick = 1; tick <= searchTicks; ++tick, ms += period) {
+        moveLane(lane, lefts);
+        const int arriving = touching(lane, hog, lefts);
+        if (wasCovered && arriving < 0 && timing.clearMs < 0)
+            timing.clearMs = ms;
+        if (arriving >= 0 && !wasCovered) {
+            timing.arrivalMs = ms;
+            timing.arrivingLeft = lefts[std::size_t(arriving)] - float(tick) * lane.step;
+            break;
+        }
+        wasCovered = arriving >= 0;
+    }
+    return timing;
+}
 
 FieldView fieldOf(const QuillwayGame &game)
 {

@@ -24,6 +24,19 @@ struct FieldView {
 // Reads the images and the four lane timers of a game window.
 FieldView fieldOf(const QuillwayGame &game);
 
+// The exact times of one lane (0 red .. 3 blue) at the hedgehog's column,
+// as the lanes' own move and hit rule play out if the hedgehog stays where it
+// is. The cues round these; a player by eye could read them off the road.
+struct LaneTiming {
+    bool covered = false;   // a vehicle covers the column now
+    int clearMs = -1;       // while covered: until the tick that frees the column
+    int arrivalMs = -1;     // until the tick at which the next vehicle (after the
+                            // covering one, if any) covers the column
+    float coveringLeft = 0; // the covering vehicle's Left, while covered
+    float arrivingLeft = 0; // the arriving vehicle's Left now, had it not wrapped
+};
+LaneTiming timingOf(const FieldView &field, int lane);
+
 // The resolution and range of the arrival time a lane cue carries.
 inline constexpr int arrivalStepMs = 250;
 inline constexpr int arrivalCap = 12; // 3 s: this and anything later sound alike
