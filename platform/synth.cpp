@@ -47,15 +47,21 @@ float limit(float x)
 
 float timbreSample(Timbre timbre, double phase)
 {
-    const double x = twoPi * phase;
+    const float x = float(twoPi * phase);
+    const float s1 = std::sin(x);
     switch (timbre) {
-    case Timbre::Soft: return float((std::sin(x) + 0.15 * std::sin(2 * x)) / 1.1);
-    case Timbre::Reed:
-        return float((std::sin(x) + 0.5 * std::sin(2 * x) + 0.33 * std::sin(3 * x) + 0.2 * std::sin(4 * x)
-                      + 0.1 * std::sin(5 * x))
-                     / 1.7);
-    case Timbre::Bell: return float((std::sin(x) + 0.35 * std::sin(2.76 * x) + 0.12 * std::sin(5.4 * x)) / 1.3);
-    case Timbre::Thud: return float((std::sin(x) + 0.25 * std::sin(1.5 * x)) / 1.15);
+    case Timbre::Soft: return (s1 + 0.15f * 2 * s1 * std::cos(x)) / 1.1f;
+    case Timbre::Reed: {
+        // The harmonics by sin(nx) = 2 cos(x) sin((n-1)x) - sin((n-2)x).
+        const float c2 = 2 * std::cos(x);
+        const float s2 = c2 * s1;
+        const float s3 = c2 * s2 - s1;
+        const float s4 = c2 * s3 - s2;
+        const float s5 = c2 * s4 - s3;
+        return (s1 + 0.5f * s2 + 0.33f * s3 + 0.2f * s4 + 0.1f * s5) / 1.7f;
+    }
+    case Timbre::Bell: return (s1 + 0.35f * std::sin(2.76f * x) + 0.12f * std::sin(5.4f * x)) / 1.3f;
+    case Timbre::Thud: return (s1 + 0.25f * std::sin(1.5f * x)) / 1.15f;
     }
     return 0;
 }
@@ -113,6 +119,7 @@ void Synth::play(const Note &note)
         if (n.active)
             continue;
         n = {note, 0, -note.delayMs * m_rate / 1000.0, std::max(1.0f, note.ms) * m_rate / 1000.0, true};
+        panGains(note.pan, n.left, n.right);
         m_fading = false;
         m_fade = 1;
         return;
@@ -186,11 +193,16 @@ void Synth::stepVoice(int index, float &left, float &right)
     const float amplitude = target.level * (pulse + held);
     if (amplitude <= 0) {
         v.pan = target.pan;
+        v.left = -1; // the gains are worked out again on the next sound
         return;
     }
-    v.pan += (target.pan - v.pan) * (1000.0f / (panSlewMs * float(m_rate)));
-    float l = 0, r = 0;
-    panGains(v.pan, l, r);
+    if (v.pan != target.pan || v.left < 0) {
+        v.pan += (target.pan - v.pan) * (1000.0f / (panSlewMs * float(m_rate)));
+        if (std::abs(target.pan - v.pan) < 1e-4f)
+            v.pan = target.pan;
+        panGains(v.pan, v.left, v.right);
+    }
+    const float l = v.left, r = v.right;
     const float s = amplitude * timbreSample(target.timbre, v.phase);
     left += s * l;
     right += s * r;
@@ -224,12 +236,12 @@ void Synth::render(float *stereo, int frames)
             float env = rise(n.age, attack) * float(std::exp(-n.age / tau));
             if (n.age > n.length - release)
                 env *= rise(n.length - n.age, release);
-            float l = 0, r = 0;
-            panGains(note.pan, l, r);
             const float s = note.level * env * timbreSample(note.timbre, n.phase);
-            left += s * l;
-            right += s * r;
-            const double pitch = note.pitch * std::pow(double(note.endPitch) / note.pitch, n.age / n.length);
+            left += s * n.left;
+            right += s * n.right;
+            const double pitch = note.endPitch == note.pitch
+                ? note.pitch
+                : note.pitch * std::pow(double(note.endPitch) / note.pitch, n.age / n.length);
             n.phase += pitch / m_rate;
             if (n.phase >= phaseWrap)
                 n.phase -= phaseWrap;

@@ -68,12 +68,13 @@ private:
     struct VoiceState {
         Voice target;
         double phase = 0;
-        double sinceOnset = 1e9; // samples since the current pulse began
-        double untilOnset = 0;   // samples to the next pulse
-        double pulseLength = 0;  // samples, fixed at the pulse's start
-        float steadyGain = 0;    // the held tone's envelope
-        float pan = 0;           // follows the target's pan smoothly
-        double throb = 0;        // where a held tone is in its throb, in cycles
+        double sinceOnset = 1e9;    // samples since the current pulse began
+        double untilOnset = 0;      // samples to the next pulse
+        double pulseLength = 0;     // samples, fixed at the pulse's start
+        float steadyGain = 0;       // the held tone's envelope
+        float pan = 0;              // follows the target's pan smoothly
+        float left = -1, right = 0; // its gains; left < 0: not yet worked out
+        double throb = 0;           // where a held tone is in its throb, in cycles
     };
     struct NoteState {
         Note note;
@@ -81,6 +82,7 @@ private:
         double age = -1; // samples since it started; negative: waiting
         double length = 0;
         bool active = false;
+        float left = 0, right = 0; // its pan's gains
     };
 
     float pulseEnvelope(const VoiceState &v) const;

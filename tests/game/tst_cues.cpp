@@ -39,8 +39,8 @@ void TestCues::laneCue_data()
         << 0 << 3360.f << Lefts{4095, 8595, 13095} << 100 << false << 0 << 1;
     QTest::newRow("red: the car just past (H == V + L) is not covered; the next is far")
         << 0 << 3360.f << Lefts{1545, 6045, 10545} << 100 << false << 10 << 3;
-    QTest::newRow("red: left edges level (H == V) is covered") << 0 << 3360.f << Lefts{3360, 7860, 12360} << 100
-                                                               << true << 12 << 0;
+    QTest::newRow("red: left edges level (H == V) is covered")
+        << 0 << 3360.f << Lefts{3360, 7860, 12360} << 100 << true << 12 << 0;
     QTest::newRow("red, right to left: arrives in four steps, from the right")
         << 0 << 3360.f << Lefts{5000, 9500, 14000} << 100 << false << 5 << 2;
     QTest::newRow("red: while covered, the arrival is the car after, here beyond the cap")
