@@ -151,14 +151,8 @@ void SoundCues::refused()
 
 void SoundCues::crossed()
 {
-    if (!sounding())
-        return;
     // A rising bell triad, C6 E6 G6.
-    float delay = 0;
-    for (const float pitch : {1046.5f, 1318.5f, 1568.0f}) {
-        m_app.sound()->play({pitch, pitch, Timbre::Bell, 400, 0.13f, 0, delay});
-        delay += 90;
-    }
+    arpeggio({1046.5f, 1318.5f, 1568.0f}, {0, 0, Timbre::Bell, 400, 0.13f, 0, 0}, 90);
 }
 
 void SoundCues::hit()
@@ -169,13 +163,18 @@ void SoundCues::hit()
 
 void SoundCues::newLevel()
 {
+    // Up the scale of the rows, a little later than the crossing's chime.
+    arpeggio({523.25f, 659.26f, 783.99f, 1046.5f}, {0, 0, Timbre::Soft, 160, 0.12f, 0, 350}, 110);
+}
+
+void SoundCues::arpeggio(std::initializer_list<float> pitches, platform::Note note, float spacingMs)
+{
     if (!sounding())
         return;
-    // Up the scale of the rows, a little later than the crossing's chime.
-    float delay = 350;
-    for (const float pitch : {523.25f, 659.26f, 783.99f, 1046.5f}) {
-        m_app.sound()->play({pitch, pitch, Timbre::Soft, 160, 0.12f, 0, delay});
-        delay += 110;
+    for (const float pitch : pitches) {
+        note.pitch = note.endPitch = pitch;
+        m_app.sound()->play(note);
+        note.delayMs += spacingMs;
     }
 }
 

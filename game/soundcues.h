@@ -9,10 +9,12 @@
 #include <QString>
 
 #include <functional>
+#include <initializer_list>
 
 namespace platform {
 class App;
-}
+struct Note;
+} // namespace platform
 
 namespace game {
 
@@ -66,6 +68,8 @@ public:
 
 private:
     void setOn(bool on, bool announce);
+    // The notes one after the other, `spacingMs` apart, each as `note`.
+    void arpeggio(std::initializer_list<float> pitches, platform::Note note, float spacingMs);
     void follow();
 
     platform::App &m_app;
