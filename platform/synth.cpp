@@ -45,23 +45,45 @@ float limit(float x)
 
 } // namespace
 
+namespace {
+
+// sin(2 pi x) from a table of one cycle, linearly interpolated: far cheaper
+// than std::sin, and its error (under 1e-6 of full scale) far below hearing.
+class SineTable
+{
+public:
+    static constexpr int size = 4096;
+    SineTable()
+    {
+        for (int i = 0; i <= size; ++i)
+            m_values[std::size_t(i)] = float(std::sin(twoPi * i / size));
+    }
+    float operator()(double cycles) const
+    {
+        const double position = (cycles - std::floor(cycles)) * size;
+        const int i = int(position);
+        const float fraction = float(position - i);
+        return m_values[std::size_t(i)] + fraction * (m_values[std::size_t(i) + 1] - m_values[std::size_t(i)]);
+    }
+
+private:
+    std::array<float, size + 1> m_values{};
+};
+
+const SineTable sine;
+
+} // namespace
+
 float timbreSample(Timbre timbre, double phase)
 {
-    const float x = float(twoPi * phase);
-    const float s1 = std::sin(x);
+    const float s1 = sine(phase);
     switch (timbre) {
-    case Timbre::Soft: return (s1 + 0.15f * 2 * s1 * std::cos(x)) / 1.1f;
-    case Timbre::Reed: {
-        // The harmonics by sin(nx) = 2 cos(x) sin((n-1)x) - sin((n-2)x).
-        const float c2 = 2 * std::cos(x);
-        const float s2 = c2 * s1;
-        const float s3 = c2 * s2 - s1;
-        const float s4 = c2 * s3 - s2;
-        const float s5 = c2 * s4 - s3;
-        return (s1 + 0.5f * s2 + 0.33f * s3 + 0.2f * s4 + 0.1f * s5) / 1.7f;
-    }
-    case Timbre::Bell: return (s1 + 0.35f * std::sin(2.76f * x) + 0.12f * std::sin(5.4f * x)) / 1.3f;
-    case Timbre::Thud: return (s1 + 0.25f * std::sin(1.5f * x)) / 1.15f;
+    case Timbre::Soft: return (s1 + 0.15f * sine(2 * phase)) / 1.1f;
+    case Timbre::Reed:
+        return (s1 + 0.5f * sine(2 * phase) + 0.33f * sine(3 * phase) + 0.2f * sine(4 * phase) + 0.1f * sine(5 * phase))
+            / 1.7f;
+    case Timbre::Bell: return (s1 + 0.35f * sine(2.76 * phase) + 0.12f * sine(5.4 * phase)) / 1.3f;
+    case Timbre::Thud: return (s1 + 0.25f * sine(1.5 * phase)) / 1.15f;
     }
     return 0;
 }
