@@ -4,6 +4,8 @@
 
 #include "lanes.h"
 
+#include "platform/app.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -50,6 +52,12 @@ int panOf(const Lane &lane, float hogLeft, float vehicleLeft)
     return std::clamp(int(std::lround(apart / panStepTwips)), -panSteps, panSteps);
 }
 
+// A time in the cues' steps: rounded down, and "too far to tell" at the cap.
+int steps(int ms)
+{
+    return ms < 0 ? arrivalCap : std::min(arrivalCap, ms / arrivalStepMs);
+}
+
 LaneCue cueOf(const FieldView &field, int index)
 {
     LaneCue cue;
@@ -59,7 +67,9 @@ LaneCue cueOf(const FieldView &field, int index)
     const LaneTiming timing = timingOf(field, index);
     cue.lane = index;
     cue.covered = timing.covered;
-    cue.arrivalSteps = timing.arrivalMs < 0 ? arrivalCap : std::min(arrivalCap, timing.arrivalMs / arrivalStepMs);
+    cue.arrivalSteps = steps(timing.arrivalMs);
+    if (timing.covered)
+        cue.clearSteps = steps(timing.clearMs);
     // Nothing in reach (a road cleared for a test): the middle.
     if (timing.covered || timing.arrivalMs >= 0)
         cue.pan = panOf(lane, field.hogLeft, timing.covered ? timing.coveringLeft : timing.arrivingLeft);
@@ -104,6 +114,7 @@ FieldView fieldOf(const QuillwayGame &game)
     FieldView field;
     field.hogLeft = game.Hog.Left();
     field.hogTop = game.Hog.Top();
+    field.clockMs = game.app().clock().now();
     for (std::size_t i = 0; i < lanesBottomUp.size(); ++i) {
         field.vehicleLefts[i] = game.leftsOf(*lanesBottomUp[i]);
         const platform::Timer &timer = game.*laneTimers[i];
@@ -116,9 +127,17 @@ FieldView fieldOf(const QuillwayGame &game)
 CueFrame cuesFor(const FieldView &field)
 {
     CueFrame frame;
-    frame.lanes[0] = cueOf(field, laneAt(field.hogTop));
-    if (field.hogTop > crossingTop)
-        frame.lanes[1] = cueOf(field, laneAt(field.hogTop - rowStep));
+    // The lanes still to cross, from the one the hedgehog stands in.
+    std::array<int, 4> road{};
+    int count = 0;
+    for (float top = field.hogTop; top > crossingTop - rowStep; top -= rowStep) {
+        const int lane = laneAt(top);
+        if (lane >= 0)
+            road[std::size_t(count++)] = lane;
+    }
+    const int first = count > 2 && (field.clockMs / laneTurnMs) % 2 == 1 ? 2 : 0;
+    for (int slot = 0; slot < 2 && first + slot < count; ++slot)
+        frame.lanes[std::size_t(slot)] = cueOf(field, road[std::size_t(first + slot)]);
     return frame;
 }
 

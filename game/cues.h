@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QtGlobal>
+
 #include <array>
 
 namespace game {
@@ -19,6 +21,7 @@ struct FieldView {
     std::array<std::array<float, 3>, 4> vehicleLefts{};
     std::array<int, 4> msToNextStep{}; // 0 when due now or unknown (paused)
     std::array<int, 4> msPerStep{};    // each lane timer's interval
+    qint64 clockMs = 0;                // the game clock's time: which lanes sound turns with it
 };
 
 // Reads the images and the four lane timers of a game window.
@@ -37,9 +40,13 @@ struct LaneTiming {
 };
 LaneTiming timingOf(const FieldView &field, int lane);
 
-// The resolution and range of the arrival time a lane cue carries.
+// The resolution and range of the times a lane cue carries. Rounded down: a
+// time steps from 1 to 0 at the very moment it runs out, so a sound that
+// changes with each step marks that moment exactly.
 inline constexpr int arrivalStepMs = 250;
-inline constexpr int arrivalCap = 12; // 3 s: this and anything later sound alike
+inline constexpr int arrivalCap = 32; // 8 s: this and anything later sound alike
+// With more lanes ahead than voices, each pair sounds this long in turn.
+inline constexpr int laneTurnMs = 250;
 // Pan runs from -panSteps (far left of the hedgehog) to +panSteps (far right).
 inline constexpr int panSteps = 3;
 
@@ -49,6 +56,8 @@ inline constexpr int panSteps = 3;
 struct LaneCue {
     int lane = -1;         // 0 red, 1 orange, 2 lorries, 3 blue; -1: none (a silent voice)
     bool covered = false;  // a vehicle covers the hedgehog's column now: being there is a hit
+    int clearSteps = -1;   // while covered: until the covering vehicle has passed, in
+                           // arrivalStepMs, rounded down, at most arrivalCap; -1 when free
     int arrivalSteps = -1; // until the next vehicle reaches the column (after the one covering
                            // it, if any), in arrivalStepMs, rounded down, at most arrivalCap;
                            // -1 only for no lane
@@ -58,9 +67,12 @@ struct LaneCue {
                            // lorries), left of it in the others, wherever the hedgehog stands.
 };
 
-// lanes[0]: the lane the hedgehog stands in; lanes[1]: the lane Up would
-// take it into. On the bottom verge only lanes[1] sounds (the red cars); in
-// the blue lane and on the top verge lanes[1] is silent.
+// The lane cues of one moment: two lanes at most, taken from the lanes still
+// to cross (from the one the hedgehog stands in, else the one Up enters, up
+// to the blue cars). Two or fewer such lanes sound together all the time,
+// the nearer one in lanes[0]; of three or four, the nearest two and the
+// others take turns of laneTurnMs, so that every lane on the way is heard
+// twice a second. On the top verge nothing sounds.
 struct CueFrame {
     std::array<LaneCue, 2> lanes;
 };
