@@ -28,6 +28,9 @@ constexpr float lastQuarter = 7245.0f / 4;
 constexpr float barTick = 100;
 
 constexpr float voiceLevel = 0.18f;
+// Each lane a note of a major chord above the voice's own pitch, bottom lane
+// lowest: red, orange, lorries, blue.
+constexpr std::array<float, 4> lanePitchRatio{1.0f, 1.25f, 1.5f, 2.0f};
 
 // The voice's pan for a cue's: even the nearest step off the middle is
 // clearly to one side, the farthest all the way.
@@ -43,8 +46,8 @@ float panOf(int steps)
 
 float SoundCues::gapMs(int steps)
 {
-    // From 10 pulses a second at arrival down to under 2 a second three
-    // seconds away: each step of the cue a clearly different pace.
+    // From 10 pulses a second at arrival down to one every two seconds eight
+    // seconds away: each step of the cue a pace of its own.
     return 100.0f + 60.0f * float(std::max(0, steps));
 }
 
@@ -116,9 +119,11 @@ void SoundCues::lanes(const CueFrame &frame)
         platform::Voice voice;
         voice.sounding = cue.lane >= 0 && (cue.covered || cue.arrivalSteps >= 0);
         voice.steady = cue.covered;
-        voice.gapMs = gapMs(cue.arrivalSteps);
+        // Held, the tone throbs at the pace of the time until the column is
+        // free again; in pulses, of the time until the next vehicle arrives.
+        voice.gapMs = gapMs(cue.covered ? cue.clearSteps : cue.arrivalSteps);
         voice.pan = panOf(cue.pan);
-        voice.pitch = i == 0 ? herePitch : aheadPitch;
+        voice.pitch = (i == 0 ? herePitch : aheadPitch) * lanePitchRatio[std::size_t(std::clamp(cue.lane, 0, 3))];
         voice.timbre = i == 0 ? Timbre::Reed : Timbre::Bell;
         voice.level = voiceLevel;
         m_app.sound()->setVoice(i, voice);

@@ -35,9 +35,10 @@ class SoundCues
     Q_DECLARE_TR_FUNCTIONS(game::SoundCues)
 
 public:
-    // Lane voices: the lane the hedgehog is in, then the lane ahead.
+    // The two lane voices, the nearer lane first, at these pitches for the
+    // red cars and a major chord higher lane by lane.
     static constexpr float herePitch = 220;  // A3, a reed
-    static constexpr float aheadPitch = 880; // A5, a bell
+    static constexpr float aheadPitch = 660; // E5, a bell
     // The gap between pulses for a vehicle `steps` cue steps away.
     static float gapMs(int steps);
 

@@ -20,6 +20,7 @@ constexpr float releaseMs = 12; // and falls this long at its end
 constexpr float longestPulseMs = 90;
 constexpr float steadySlewMs = 25; // a held tone fades in and out this fast
 constexpr float panSlewMs = 40;
+constexpr float glideMs = 6;
 constexpr double throbDepth = 0.35;
 constexpr std::size_t notePool = 32;
 
@@ -114,16 +115,19 @@ void Synth::setVoice(int index, const Voice &voice)
         v.target.sounding = false;
         return;
     }
+    // Another pitch or timbre is another thing to hear: it starts with a
+    // pulse of its own.
+    const bool newSound = voice.pitch != v.target.pitch || voice.timbre != v.target.timbre;
     v.target = voice;
+    m_fading = false;
+    m_fade = 1;
     if (voice.steady)
         return;
     const double gap = voice.gapMs * m_rate / 1000.0;
-    if (!wasPulsing)
-        v.untilOnset = 0; // starts with a pulse at once
+    if (!wasPulsing || newSound)
+        v.untilOnset = 0;
     else if (v.untilOnset > gap - v.sinceOnset)
         v.untilOnset = std::max(0.0, gap - v.sinceOnset); // a faster pace counts from the last pulse
-    m_fading = false;
-    m_fade = 1;
 }
 
 void Synth::play(const Note &note)
@@ -162,7 +166,8 @@ float Synth::pulseEnvelope(const VoiceState &v) const
         return 0;
     const double attack = attackMs * m_rate / 1000.0;
     const double release = std::min<double>(releaseMs * m_rate / 1000.0, length - attack);
-    float env = rise(t, attack) * float(std::exp(-std::max(0.0, t - attack) / (length / 2.5)));
+    const float rising = v.attackFrom + (1 - v.attackFrom) * rise(t, attack);
+    float env = rising * float(std::exp(-std::max(0.0, t - attack) / (length / 2.5)));
     if (t > length - release)
         env *= rise(length - t, release);
     return env;
@@ -192,6 +197,8 @@ void Synth::stepVoice(int index, float &left, float &right)
             if (postpone > 0) {
                 v.untilOnset = postpone;
             } else {
+                // A pulse still ringing goes on into the new one: no click.
+                v.attackFrom = pulseEnvelope(v);
                 v.sinceOnset = 0;
                 v.untilOnset = target.gapMs * m_rate / 1000.0;
                 v.pulseLength = std::min<double>(0.6 * target.gapMs, longestPulseMs) * m_rate / 1000.0;
@@ -228,7 +235,12 @@ void Synth::stepVoice(int index, float &left, float &right)
     const float s = amplitude * timbreSample(target.timbre, v.phase);
     left += s * l;
     right += s * r;
-    v.phase += target.pitch / m_rate;
+    // Another pitch is reached by a glide of a few milliseconds: a jump
+    // would be heard as a tick.
+    if (v.pitch <= 0)
+        v.pitch = target.pitch;
+    v.pitch += (target.pitch - v.pitch) * (1000.0f / (glideMs * float(m_rate)));
+    v.phase += v.pitch / m_rate;
     if (v.phase >= phaseWrap)
         v.phase -= phaseWrap;
 }

@@ -71,6 +71,8 @@ private:
         double sinceOnset = 1e9;    // samples since the current pulse began
         double untilOnset = 0;      // samples to the next pulse
         double pulseLength = 0;     // samples, fixed at the pulse's start
+        float attackFrom = 0;       // what a pulse rises from: the one before it, still ringing
+        float pitch = 0;            // gliding to the target's; 0 before the first sound
         float steadyGain = 0;       // the held tone's envelope
         float pan = 0;              // follows the target's pan smoothly
         float left = -1, right = 0; // its gains; left < 0: not yet worked out

@@ -17,10 +17,10 @@ struct LaneBelief {
     qint64 sensedAt = 0;
     float sensedLeft = 0; // the hedgehog's column then
     bool covered = false;
-    int clearMs = -1;   // while covered: at least this long until the column is free
-    int arrivalMs = -1; // at least this long until the next vehicle (after the covering one)
-                        // covers the column; -1 not known
-    int spreadMs = 0;   // how much later than arrivalMs the arrival may be
+    int clearMs = -1;      // while covered: at least this long until the column is free
+    int arrivalMs = -1;    // at least this long until the next vehicle (after the covering one)
+                           // covers the column; -1 not known
+    int spreadMs = 0;      // how much later than arrivalMs the arrival may be
     int clearSpreadMs = 0; // and the clearing than clearMs
 };
 // Lanes bottom first, as the game numbers them.
