@@ -139,7 +139,7 @@ private slots:
             };
         };
         QTest::newRow("off, the way a game starts: no device") << Steps(press({})) << false << 0;
-        QTest::newRow("S on the bottom verge: the red cars, the lane ahead") << Steps(press({Qt::Key_S})) << true << 1;
+        QTest::newRow("S on the bottom verge: a nearer and a farther lane") << Steps(press({Qt::Key_S})) << true << 2;
         QTest::newRow("S in the red lane: that lane and the one ahead") << Steps([](GameRig &rig) {
             rig.clearRoad();
             pressKey(rig.game(), Qt::Key_S);
@@ -153,6 +153,13 @@ private slots:
                 pressKey(rig.game(), Qt::Key_Up);
             rig.clock.advance(500);
         }) << true << 1;
+        QTest::newRow("S on the top verge: nothing left to cross") << Steps([](GameRig &rig) {
+            rig.clearRoad();
+            pressKey(rig.game(), Qt::Key_S);
+            for (int i = 0; i < 5; ++i)
+                pressKey(rig.game(), Qt::Key_Up);
+            rig.clock.advance(500);
+        }) << true << 0;
         QTest::newRow("S, then hit: the lanes fall silent") << Steps([](GameRig &rig) {
             pressKey(rig.game(), Qt::Key_S);
             rig.game().Timer6.setEnabled(true);
@@ -160,7 +167,7 @@ private slots:
         }) << true << 0;
         QTest::newRow("S, then paused: closed") << Steps(press({Qt::Key_S, Qt::Key_P})) << false << 0;
         QTest::newRow("S, paused and resumed: open again")
-            << Steps(press({Qt::Key_S, Qt::Key_P, Qt::Key_P})) << true << 1;
+            << Steps(press({Qt::Key_S, Qt::Key_P, Qt::Key_P})) << true << 2;
         QTest::newRow("S twice: closed") << Steps(press({Qt::Key_S, Qt::Key_S})) << false << 0;
         QTest::newRow("no sound device: S opens nothing") << Steps([=](GameRig &rig) {
             rig.sound.deviceOpens = false;
@@ -169,7 +176,7 @@ private slots:
         QTest::newRow("a screen reader: on without a key") << Steps([=](GameRig &rig) {
             rig.app.setScreenReaderRunning(true);
             press({})(rig);
-        }) << true << 1;
+        }) << true << 2;
         QTest::newRow("a screen reader, then S: off") << Steps([=](GameRig &rig) {
             rig.app.setScreenReaderRunning(true);
             press({Qt::Key_S})(rig);
