@@ -75,7 +75,8 @@ struct Scene {
         }
     }
     void key(int qtKey) { platform::testing::input::pressKey(game, qtKey); }
-    // Waits (at most `ms`) until the cue of lane `index` satisfies `ready`.
+    // Waits (at most `ms`) until the cue of voice `index` (0: the nearer lane)
+    // satisfies `ready`.
     void letUntil(int ms, int index, const std::function<bool(const game::LaneCue &)> &ready)
     {
         for (int t = 0; t < ms && !ready(game::cuesFor(game::fieldOf(game)).lanes[std::size_t(index)]); t += 16)
@@ -151,8 +152,8 @@ int main(int argc, char **argv)
         // reed of the lane the hedgehog is in, the bell of the lane ahead.
         {"twolanes",
          [](Scene &s) {
-             s.letUntil(8000, 1, [](const game::LaneCue &c) { return c.covered; });
-             s.letUntil(8000, 1, [](const game::LaneCue &c) { return !c.covered; });
+             s.letUntil(8000, 0, [](const game::LaneCue &c) { return c.lane == 0 && c.covered; });
+             s.letUntil(8000, 0, [](const game::LaneCue &c) { return c.lane == 0 && !c.covered; });
              s.key(Qt::Key_Up);
              s.let(2000);
              s.key(Qt::Key_Down);
@@ -176,7 +177,8 @@ int main(int argc, char **argv)
         // Into the red lane as a car arrives: its pulses race, then the hit.
         {"hit",
          [](Scene &s) {
-             s.letUntil(8000, 1, [](const game::LaneCue &c) { return !c.covered && c.arrivalSteps == 6; });
+             s.letUntil(8000, 0,
+                        [](const game::LaneCue &c) { return c.lane == 0 && !c.covered && c.arrivalSteps == 6; });
              s.key(Qt::Key_Up);
              s.let(2500);
          }},
