@@ -17,10 +17,10 @@ struct LaneBelief {
     qint64 sensedAt = 0;
     float sensedLeft = 0; // the hedgehog's column then
     bool covered = false;
-    int clearMs = -1;   // while covered: at least this long until the column is free
-    int arrivalMs = -1; // at least this long until the next vehicle (after the covering one)
-                        // covers the column; -1 not known
-    int spreadMs = 0;   // how much later than arrivalMs the arrival may be
+    int clearMs = -1;      // while covered: at least this long until the column is free
+    int arrivalMs = -1;    // at least this long until the next vehicle (after the covering one)
+                           // covers the column; -1 not known
+    int spreadMs = 0;      // how much later than arrivalMs the arrival may be
     int clearSpreadMs = 0; // and the clearing than clearMs
 };
 // Lanes bottom first, as the game numbers them.
@@ -62,7 +62,14 @@ private:
     // Whether the lane was sensed lately enough to plan on.
     bool fresh(int lane, qint64 now) const;
 
+    // Narrows a moment of the lane to the one tick of its timer it can be.
+    void onTick(int lane, qint64 at, int &ms, int &spread) const;
+
     Percept m_beliefs;
+    // A moment each lane's timer ticked, give or take its spread: every
+    // arrival and clearing falls on one of its ticks.
+    std::array<qint64, 4> m_tickAt{-1, -1, -1, -1};
+    std::array<int, 4> m_tickSpread{};
 };
 
 } // namespace earvseye

@@ -99,8 +99,8 @@ Comparison compare(const std::vector<Outcome> &first, const std::vector<Outcome>
 {
     const std::size_t n = std::min(first.size(), second.size());
     auto crossings = [&](const std::vector<std::size_t> &pick, const std::vector<Outcome> &outcomes) {
-        return double(std::count_if(pick.begin(), pick.end(),
-                                    [&](std::size_t i) { return outcomes[i] == Outcome::Crossed; }));
+        return double(
+            std::count_if(pick.begin(), pick.end(), [&](std::size_t i) { return outcomes[i] == Outcome::Crossed; }));
     };
     std::vector<std::size_t> all(n);
     for (std::size_t i = 0; i < n; ++i)
