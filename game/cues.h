@@ -40,11 +40,11 @@ struct LaneTiming {
 };
 LaneTiming timingOf(const FieldView &field, int lane);
 
-// The resolution and range of the times a lane cue carries. Rounded down: a
-// time steps from 1 to 0 at the very moment it runs out, so a sound that
-// changes with each step marks that moment exactly.
+// The resolution and range of the times a lane cue carries. Rounded down, a
+// time steps down exactly k steps before its moment, so a sound that changes
+// with each step tells the moment to the instant, not just to the step.
 inline constexpr int arrivalStepMs = 250;
-inline constexpr int arrivalCap = 32; // 8 s: this and anything later sound alike
+inline constexpr int arrivalCap = 40; // 10 s: this and anything later sound alike
 // With more lanes ahead than voices, each pair sounds this long in turn.
 inline constexpr int laneTurnMs = 250;
 // Pan runs from -panSteps (far left of the hedgehog) to +panSteps (far right).

@@ -43,6 +43,8 @@ constexpr float leftmost = 60;
 constexpr float rightmost = 6960;
 // How far along the verge a way across is looked for, in steps.
 constexpr int walkSteps = 8;
+// A moment known this closely marks when a lane's timer ticks.
+constexpr int tickMarkMs = 20;
 // An arrival heard only as "far": the next one after it is not known.
 constexpr int unknownSpreadMs = 1000000;
 
@@ -125,7 +127,47 @@ void Planner::sense(const Percept &percept)
             if (b.covered && b.clearMs >= 0 && old.clearMs >= 0)
                 narrow(b.clearMs, b.clearSpreadMs, b.sensedAt, at + old.clearMs, at + old.clearMs + old.clearSpreadMs);
         }
+        if (b.arrivalMs >= 0)
+            onTick(int(lane), b.sensedAt, b.arrivalMs, b.spreadMs);
+        if (b.covered && b.clearMs >= 0)
+            onTick(int(lane), b.sensedAt, b.clearMs, b.clearSpreadMs);
         m_beliefs[lane] = b;
+        // A moment known closely marks the lane's ticks from then on.
+        const auto [ms, spread]
+            = b.covered ? std::pair(b.clearMs, b.clearSpreadMs) : std::pair(b.arrivalMs, b.spreadMs);
+        if (ms >= 0 && spread <= tickMarkMs && (m_tickAt[lane] < 0 || spread < m_tickSpread[lane])) {
+            m_tickAt[lane] = b.sensedAt + ms;
+            m_tickSpread[lane] = spread;
+        }
+    }
+}
+
+void Planner::onTick(int lane, qint64 at, int &ms, int &spread) const
+{
+    const qint64 mark = m_tickAt[std::size_t(lane)];
+    if (mark < 0 || spread >= unknownSpreadMs)
+        return;
+    const qint64 tick = habits[std::size_t(lane)].tickMs;
+    const qint64 markSpread = m_tickSpread[std::size_t(lane)];
+    const qint64 lo = at + ms;
+    const qint64 hi = lo + spread;
+    // The ticks whose moment can lie in [lo, hi]: narrow only to one.
+    qint64 first = (lo - mark - markSpread) / tick - 1;
+    int found = 0;
+    qint64 newLo = 0;
+    qint64 newHi = 0;
+    for (qint64 k = first; mark + k * tick <= hi; ++k) {
+        const qint64 l = std::max(lo, mark + k * tick);
+        const qint64 h = std::min(hi, mark + k * tick + markSpread);
+        if (l <= h) {
+            ++found;
+            newLo = l;
+            newHi = h;
+        }
+    }
+    if (found == 1) {
+        ms = int(newLo - at);
+        spread = int(newHi - newLo);
     }
 }
 

@@ -62,7 +62,14 @@ private:
     // Whether the lane was sensed lately enough to plan on.
     bool fresh(int lane, qint64 now) const;
 
+    // Narrows a moment of the lane to the one tick of its timer it can be.
+    void onTick(int lane, qint64 at, int &ms, int &spread) const;
+
     Percept m_beliefs;
+    // A moment each lane's timer ticked, give or take its spread: every
+    // arrival and clearing falls on one of its ticks.
+    std::array<qint64, 4> m_tickAt{-1, -1, -1, -1};
+    std::array<int, 4> m_tickSpread{};
 };
 
 } // namespace earvseye

@@ -34,7 +34,11 @@ void TestEarVsEye::crossesAsOftenByEar()
     qInfo("level %d: ear %.2f, eye %.2f, ear/eye %.3f [%.3f, %.3f]", level, c.first, c.second, c.ratio, c.low, c.high);
     // An eye that rarely crosses would make any ratio meaningless.
     QVERIFY(c.second >= 0.5);
-    QVERIFY2(c.low >= 0.9, "the ear crosses clearly less often than the eye");
+    // A hundred attempts give an interval about 0.15 wide, so this holds its
+    // lower end at 0.8: cues of only the lane the hedgehog is in and the one
+    // ahead fall far below it (about 0.1). bench_earvseye's thousands of
+    // attempts narrow the interval to the figure the game aims at, 0.9.
+    QVERIFY2(c.low >= 0.8, "the ear crosses clearly less often than the eye");
 }
 
 QTEST_MAIN(TestEarVsEye)

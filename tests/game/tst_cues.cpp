@@ -55,7 +55,7 @@ void TestCues::laneCue_data()
     QTest::newRow("red at the far right: the car coming from the right is on the right")
         << 0 << 6960.f << Lefts{-500, 4000, 8500} << 0 << false << -1 << 3 << 2;
     QTest::newRow("red on a cleared road: nothing within reach sounds as the farthest step, in the middle")
-        << 0 << 3360.f << Lefts{50000, 54500, 59000} << 100 << false << -1 << 32 << 0;
+        << 0 << 3360.f << Lefts{50000, 54500, 59000} << 100 << false << -1 << game::arrivalCap << 0;
 }
 
 void TestCues::laneCue()
