@@ -46,8 +46,8 @@ float panOf(int steps)
 
 float SoundCues::gapMs(int steps)
 {
-    // From 10 pulses a second at arrival down to one every two seconds eight
-    // seconds away: each step of the cue a pace of its own.
+    // From 10 pulses a second at arrival down to one every 2.5 s ten seconds
+    // away: each step of the cue a pace of its own.
     return 100.0f + 60.0f * float(std::max(0, steps));
 }
 
@@ -119,9 +119,10 @@ void SoundCues::lanes(const CueFrame &frame)
         platform::Voice voice;
         voice.sounding = cue.lane >= 0 && (cue.covered || cue.arrivalSteps >= 0);
         voice.steady = cue.covered;
-        // Held, the tone throbs at the pace of the time until the column is
-        // free again; in pulses, of the time until the next vehicle arrives.
-        voice.gapMs = gapMs(cue.covered ? cue.clearSteps : cue.arrivalSteps);
+        // The pulses' pace: the time until the next vehicle arrives; while
+        // one covers the column, the held tone's throb: until it is free.
+        voice.gapMs = gapMs(cue.arrivalSteps);
+        voice.throbMs = gapMs(cue.clearSteps);
         voice.pan = panOf(cue.pan);
         voice.pitch = (i == 0 ? herePitch : aheadPitch) * lanePitchRatio[std::size_t(std::clamp(cue.lane, 0, 3))];
         voice.timbre = i == 0 ? Timbre::Reed : Timbre::Bell;

@@ -109,7 +109,7 @@ void Synth::setVoice(int index, const Voice &voice)
     if (index < 0 || index >= voiceCount)
         return;
     VoiceState &v = m_voices[std::size_t(index)];
-    const bool wasPulsing = v.target.sounding && !v.target.steady;
+    const bool wasPulsing = v.target.sounding;
     if (!voice.sounding) {
         // What still sounds dies away in its own colour.
         v.target.sounding = false;
@@ -121,8 +121,6 @@ void Synth::setVoice(int index, const Voice &voice)
     v.target = voice;
     m_fading = false;
     m_fade = 1;
-    if (voice.steady)
-        return;
     const double gap = voice.gapMs * m_rate / 1000.0;
     if (!wasPulsing || newSound)
         v.untilOnset = 0;
@@ -177,7 +175,7 @@ void Synth::stepVoice(int index, float &left, float &right)
 {
     VoiceState &v = m_voices[std::size_t(index)];
     const Voice &target = v.target;
-    const bool pulsing = target.sounding && !target.steady;
+    const bool pulsing = target.sounding;
 
     if (pulsing) {
         v.untilOnset -= 1;
@@ -186,7 +184,7 @@ void Synth::stepVoice(int index, float &left, float &right)
             if (index > 0) {
                 // Kept clear of the first voice's pulses.
                 const VoiceState &first = m_voices[0];
-                if (first.target.sounding && !first.target.steady) {
+                if (first.target.sounding) {
                     const double guard = std::min(staggerMs, first.target.gapMs / 2) * m_rate / 1000.0;
                     if (first.sinceOnset < guard)
                         postpone = guard - first.sinceOnset;
@@ -202,6 +200,7 @@ void Synth::stepVoice(int index, float &left, float &right)
                 v.sinceOnset = 0;
                 v.untilOnset = target.gapMs * m_rate / 1000.0;
                 v.pulseLength = std::min<double>(0.6 * target.gapMs, longestPulseMs) * m_rate / 1000.0;
+                v.pulseOctave = target.steady;
             }
         }
     }
@@ -211,16 +210,17 @@ void Synth::stepVoice(int index, float &left, float &right)
     const float slew = 1000.0f / (steadySlewMs * float(m_rate));
     v.steadyGain += std::clamp(steadyTarget - v.steadyGain, -slew, slew);
     const float pulse = pulseEnvelope(v);
-    // A held tone throbs at the pace its pulses would have.
     float held = 0.6f * v.steadyGain;
     if (held > 0) {
-        v.throb += 1000.0 / (double(target.gapMs) * m_rate);
+        v.throb += 1000.0 / (double(target.throbMs) * m_rate);
         if (v.throb >= 1)
             v.throb -= 1;
         held *= float(1 - throbDepth * (0.5 - 0.5 * std::cos(twoPi * v.throb)));
     }
-    const float amplitude = target.level * (pulse + held);
-    if (amplitude <= 0) {
+    // Over a held tone the pulses go an octave up, a little softer.
+    const float pulseAmplitude = target.level * pulse * (v.pulseOctave ? 0.7f : 1.0f);
+    const float heldAmplitude = target.level * held;
+    if (pulseAmplitude + heldAmplitude <= 0) {
         v.pan = target.pan;
         v.left = -1; // the gains are worked out again on the next sound
         return;
@@ -232,7 +232,8 @@ void Synth::stepVoice(int index, float &left, float &right)
         panGains(v.pan, v.left, v.right);
     }
     const float l = v.left, r = v.right;
-    const float s = amplitude * timbreSample(target.timbre, v.phase);
+    const float s = heldAmplitude * timbreSample(target.timbre, v.phase)
+        + pulseAmplitude * timbreSample(target.timbre, v.pulseOctave ? 2 * v.phase : v.phase);
     left += s * l;
     right += s * r;
     // Another pitch is reached by a glide of a few milliseconds: a jump

@@ -21,12 +21,13 @@ enum class Timbre {
 // from its next pulse, without a click.
 struct Voice {
     bool sounding = false;
-    bool steady = false; // one held tone, throbbing at the pulses' pace, instead of pulses
+    bool steady = false; // a held tone as well, throbbing, with the pulses an octave above it
     float pitch = 440;   // Hz
     Timbre timbre = Timbre::Soft;
-    float gapMs = 500;  // between the starts of two pulses
-    float pan = 0;      // -1 left .. +1 right
-    float level = 0.2f; // peak, of a full-scale sample
+    float gapMs = 500;   // between the starts of two pulses
+    float throbMs = 500; // one throb of the held tone
+    float pan = 0;       // -1 left .. +1 right
+    float level = 0.2f;  // peak, of a full-scale sample
 };
 
 // A sound played once: a tone gliding from pitch to endPitch, starting
@@ -72,6 +73,7 @@ private:
         double untilOnset = 0;      // samples to the next pulse
         double pulseLength = 0;     // samples, fixed at the pulse's start
         float attackFrom = 0;       // what a pulse rises from: the one before it, still ringing
+        bool pulseOctave = false;   // this pulse sounds an octave up, over a held tone
         float pitch = 0;            // gliding to the target's; 0 before the first sound
         float steadyGain = 0;       // the held tone's envelope
         float pan = 0;              // follows the target's pan smoothly
