@@ -93,9 +93,9 @@ void panGains(float pan, float &left, float &right)
 {
     // Three quarters of the way to a side at most: the far ear keeps about
     // a fifth of the sound.
-    const double angle = (0.75 * std::clamp(pan, -1.0f, 1.0f) + 1) * pi / 4;
-    left = float(std::cos(angle));
-    right = float(std::sin(angle));
+    const double turn = (0.75 * std::clamp(pan, -1.0f, 1.0f) + 1) / 8; // of a full circle
+    left = sine(turn + 0.25);
+    right = sine(turn);
 }
 
 Synth::Synth(int sampleRate)
@@ -215,7 +215,7 @@ void Synth::stepVoice(int index, float &left, float &right)
         v.throb += 1000.0 / (double(target.throbMs) * m_rate);
         if (v.throb >= 1)
             v.throb -= 1;
-        held *= float(1 - throbDepth * (0.5 - 0.5 * std::cos(twoPi * v.throb)));
+        held *= float(1 - throbDepth * (0.5 - 0.5 * sine(v.throb + 0.25)));
     }
     // Over a held tone the pulses go an octave up, a little softer.
     const float pulseAmplitude = target.level * pulse * (v.pulseOctave ? 0.7f : 1.0f);
@@ -232,8 +232,11 @@ void Synth::stepVoice(int index, float &left, float &right)
         panGains(v.pan, v.left, v.right);
     }
     const float l = v.left, r = v.right;
-    const float s = heldAmplitude * timbreSample(target.timbre, v.phase)
-        + pulseAmplitude * timbreSample(target.timbre, v.pulseOctave ? 2 * v.phase : v.phase);
+    float s = 0;
+    if (heldAmplitude > 0)
+        s += heldAmplitude * timbreSample(target.timbre, v.phase);
+    if (pulseAmplitude > 0)
+        s += pulseAmplitude * timbreSample(target.timbre, v.pulseOctave ? 2 * v.phase : v.phase);
     left += s * l;
     right += s * r;
     // Another pitch is reached by a glide of a few milliseconds: a jump
