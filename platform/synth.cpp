@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <initializer_list>
+#include <utility>
 
 namespace platform {
 
@@ -48,16 +50,25 @@ float limit(float x)
 
 namespace {
 
-// sin(2 pi x) from a table of one cycle, linearly interpolated: far cheaper
-// than std::sin, and its error (under 1e-6 of full scale) far below hearing.
-class SineTable
+// A periodic wave from a table of one cycle, linearly interpolated: far
+// cheaper than std::sin, and its error (under 1e-6 of full scale) far below
+// hearing.
+class WaveTable
 {
 public:
     static constexpr int size = 4096;
-    SineTable()
+    // One cycle of the sum of the partials, harmonic number and strength.
+    explicit WaveTable(std::initializer_list<std::pair<int, double>> partials)
     {
-        for (int i = 0; i <= size; ++i)
-            m_values[std::size_t(i)] = float(std::sin(twoPi * i / size));
+        double total = 0;
+        for (const auto &partial : partials)
+            total += partial.second;
+        for (int i = 0; i <= size; ++i) {
+            double value = 0;
+            for (const auto &[harmonic, strength] : partials)
+                value += strength * std::sin(twoPi * harmonic * i / size);
+            m_values[std::size_t(i)] = float(value / total);
+        }
     }
     float operator()(double cycles) const
     {
@@ -71,20 +82,20 @@ private:
     std::array<float, size + 1> m_values{};
 };
 
-const SineTable sine;
+const WaveTable sine{{1, 1.0}};
+// The harmonic timbres, each in one table: one look-up a sample.
+const WaveTable soft{{1, 1.0}, {2, 0.15}};
+const WaveTable reed{{1, 1.0}, {2, 0.5}, {3, 0.33}, {4, 0.2}, {5, 0.1}};
 
 } // namespace
 
 float timbreSample(Timbre timbre, double phase)
 {
-    const float s1 = sine(phase);
     switch (timbre) {
-    case Timbre::Soft: return (s1 + 0.15f * sine(2 * phase)) / 1.1f;
-    case Timbre::Reed:
-        return (s1 + 0.5f * sine(2 * phase) + 0.33f * sine(3 * phase) + 0.2f * sine(4 * phase) + 0.1f * sine(5 * phase))
-            / 1.7f;
-    case Timbre::Bell: return (s1 + 0.35f * sine(2.76 * phase) + 0.12f * sine(5.4 * phase)) / 1.3f;
-    case Timbre::Thud: return (s1 + 0.25f * sine(1.5 * phase)) / 1.15f;
+    case Timbre::Soft: return soft(phase);
+    case Timbre::Reed: return reed(phase);
+    case Timbre::Bell: return (sine(phase) + 0.35f * sine(2.76 * phase) + 0.12f * sine(5.4 * phase)) / 1.3f;
+    case Timbre::Thud: return (sine(phase) + 0.25f * sine(1.5 * phase)) / 1.15f;
     }
     return 0;
 }
