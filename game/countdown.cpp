@@ -32,12 +32,14 @@ void QuillwayGame::Timer5_Timer()
         Timer.setWidth(width);
         --Score;
         showTitle(false);
+        soundCues.countdown(width);
     }
 
     // Written at every tick, so a level set by a crossing takes effect from
     // the tick after this one.
     if (const std::optional<int> interval = countdownInterval(Level))
         Timer5.setInterval(*interval);
+    updateSound();
 }
 
 } // namespace game

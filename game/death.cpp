@@ -29,6 +29,10 @@ void QuillwayGame::Timer6_Timer()
     HogDead.setTop(Hog.Top() + squashedTop);
     Hog.setVisible(false);
     ++DeathTicks;
+    if (DeathTicks == 1) {
+        soundCues.hit();
+        updateSound();
+    }
     if (DeathTicks != deathTicks)
         return;
 
@@ -43,6 +47,7 @@ void QuillwayGame::Timer6_Timer()
         // countdown tick.
         --Lives;
         Timer.setWidth(fullBar);
+        updateSound();
     } else {
         gameOver();
     }
@@ -87,6 +92,7 @@ void QuillwayGame::gameOver()
         // fresh game there.
         stopTimers();
         Hide();
+        updateSound();
         returnToMenu();
     }
 }

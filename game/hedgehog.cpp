@@ -8,10 +8,7 @@ namespace game {
 
 namespace {
 
-constexpr float rowStep = 1080;
 constexpr float sideStep = 300;
-// Up from a Top at or above this line (the top verge) is a crossing.
-constexpr float crossingTop = 1080;
 constexpr float bottomRow = 5520;
 constexpr float leftmostRefused = 300;
 constexpr float rightmostRefused = 6750;
@@ -38,6 +35,10 @@ void QuillwayGame::Form_KeyDown(int KeyCode, int Shift)
 {
     Q_UNUSED(Shift)
 
+    // The sound is the player's, not the game's: it switches at any time.
+    if (KeyCode == platform::vk::S)
+        soundCues.toggle();
+
     // While the hedgehog lies squashed no key counts, the pause key included.
     if (!dying()) {
         const bool moving = Paused == 0;
@@ -45,22 +46,24 @@ void QuillwayGame::Form_KeyDown(int KeyCode, int Shift)
         case platform::vk::Up:
             if (!moving)
                 break;
-            if (Hog.Top() <= crossingTop)
+            if (Hog.Top() <= crossingTop) {
                 cross();
-            else
+            } else {
                 Hog.setTop(Hog.Top() - rowStep);
+                soundCues.stepped(Hog.Top(), Hog.Left());
+            }
             break;
         case platform::vk::Down:
-            if (moving && Hog.Top() < bottomRow)
-                Hog.setTop(Hog.Top() + rowStep);
+            if (moving)
+                move(Hog.Top() < bottomRow, [this] { Hog.setTop(Hog.Top() + rowStep); });
             break;
         case platform::vk::Left:
-            if (moving && Hog.Left() > leftmostRefused)
-                Hog.setLeft(Hog.Left() - sideStep);
+            if (moving)
+                move(Hog.Left() > leftmostRefused, [this] { Hog.setLeft(Hog.Left() - sideStep); });
             break;
         case platform::vk::Right:
-            if (moving && Hog.Left() < rightmostRefused)
-                Hog.setLeft(Hog.Left() + sideStep);
+            if (moving)
+                move(Hog.Left() < rightmostRefused, [this] { Hog.setLeft(Hog.Left() + sideStep); });
             break;
         case platform::vk::P: togglePause(); break;
         default: break;
@@ -72,18 +75,33 @@ void QuillwayGame::Form_KeyDown(int KeyCode, int Shift)
     for (const Lane *lane : {&redCars, &orangeCars, &lorries, &blueCars}) {
         if (hitBy(*lane)) {
             Timer6.setEnabled(true);
-            return;
+            break;
         }
     }
+    updateSound();
+}
+
+void QuillwayGame::move(bool allowed, const std::function<void()> &step)
+{
+    if (!allowed) {
+        soundCues.refused();
+        return;
+    }
+    step();
+    soundCues.stepped(Hog.Top(), Hog.Left());
 }
 
 void QuillwayGame::cross()
 {
+    const int levelBefore = Level;
     Score += pointsPerCrossing;
     Level = levelAfterCrossing(Score, Level);
     showTitle(false);
     Timer.setWidth(fullBar);
     hogToStart();
+    soundCues.crossed();
+    if (Level != levelBefore)
+        soundCues.newLevel();
 }
 
 void QuillwayGame::togglePause()

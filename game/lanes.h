@@ -28,6 +28,26 @@ struct Lane {
     bool rightToLeft() const { return step < 0; }
 };
 
+// The width the hit test gives the hedgehog, whatever its picture's size.
+inline constexpr float hedgehogWidth = 735;
+// The hedgehog's rows are this far apart.
+inline constexpr float rowStep = 1080;
+// Up from a Top at or above this line (the top verge) is a crossing.
+inline constexpr float crossingTop = 1080;
+
+// The Lefts of a lane's vehicles in index order; the orange lane uses two.
+using LaneLefts = std::array<float, 3>;
+
+// One tick of a lane's traffic on its vehicles' Lefts: every vehicle moves
+// one step, then every one that left the field re-enters behind the one
+// ahead of it in index order.
+void moveLane(const Lane &lane, LaneLefts &lefts);
+// Whether a hedgehog at `hogLeft` touches one of the lane's vehicles,
+// wherever it stands: the lane's hit test without its band.
+bool touches(const Lane &lane, float hogLeft, const LaneLefts &lefts);
+// Whether the lane can hit a hedgehog whose Top is `hogTop`.
+bool inBand(const Lane &lane, float hogTop);
+
 inline constexpr Lane redCars{
     {&QuillwayGame::RedCar1, &QuillwayGame::RedCar2, &QuillwayGame::RedCar3}, 3, -300, -1815, 4500, 3660, 4440, 1815};
 inline constexpr Lane orangeCars{
@@ -36,5 +56,8 @@ inline constexpr Lane lorries{
     {&QuillwayGame::Lorry1, &QuillwayGame::Lorry2, &QuillwayGame::Lorry3}, 3, -300, -2790, 4320, 2280, 3060, 2790};
 inline constexpr Lane blueCars{
     {&QuillwayGame::BlueCar1, &QuillwayGame::BlueCar2, &QuillwayGame::BlueCar3}, 3, 300, 7580, -3720, 1200, 1980, 1815};
+
+// Bottom lane first, the order in which a key press tests them.
+inline constexpr std::array<const Lane *, 4> lanesBottomUp{&redCars, &orangeCars, &lorries, &blueCars};
 
 } // namespace game

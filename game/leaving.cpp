@@ -16,8 +16,9 @@ void QuillwayGame::Form_Unload(int &Cancel)
         Cancel = 1;
         return;
     }
-    // A death still running ends with the window.
+    // A death still running ends with the window, and so does the sound.
     stopTimers();
+    soundCues.setInPlay(false);
     returnToMenu();
 }
 

@@ -75,6 +75,7 @@ QuillwayGame::QuillwayGame(platform::App &app, const QString &scoresFolder)
     , Timer4(this, QStringLiteral("Timer4"), 300, enabled, [this] { Timer4_Timer(); })
     , Timer5(this, QStringLiteral("Timer5"), 300, enabled, [this] { Timer5_Timer(); })
     , Timer6(this, QStringLiteral("Timer6"), 1, disabled, [this] { Timer6_Timer(); })
+    , soundCues(app, [this](const QString &news) { announce(news); })
     , Name1(this, QStringLiteral("Name1"), nameBoxLeft, boxRowTop(1), boxWidth, boxHeight)
     , Name2(this, QStringLiteral("Name2"), nameBoxLeft, boxRowTop(2), boxWidth, boxHeight)
     , Name3(this, QStringLiteral("Name3"), nameBoxLeft, boxRowTop(3), boxWidth, boxHeight)
@@ -127,6 +128,18 @@ void QuillwayGame::Form_Activate()
     setUpRound();
     startTimers();
     tellNewGame();
+    updateSound();
+}
+
+void QuillwayGame::updateSound()
+{
+    soundCues.setInPlay(isVisible() && Paused == 0);
+    if (!soundCues.sounding())
+        return; // the field is not even looked at
+    if (dying())
+        soundCues.silenceLanes();
+    else
+        soundCues.lanes(cuesFor(fieldOf(*this)));
 }
 
 void QuillwayGame::tellNewGame()

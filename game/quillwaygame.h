@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 
 #include "boxfile.h"
+#include "soundcues.h"
 
 #include "platform/form.h"
 #include "platform/image.h"
@@ -56,6 +57,9 @@ public:
     void Timer5_Timer(); // countdown bar, score, title and pace
     void Timer6_Timer(); // the death sequence, and the game over it may bring
 
+    // Where the lane's vehicles stand now, in index order.
+    std::array<float, 3> leftsOf(const Lane &lane) const;
+
     // The title in its one format, playing or paused.
     QString gameTitle(bool paused) const;
     // Writes the title, and tells a screen reader the same state, reading
@@ -101,6 +105,9 @@ public:
     platform::Timer Timer5;
     platform::Timer Timer6; // runs the death sequence; a death only enables it
 
+    // What the game sounds for a player who cannot see it; it only listens.
+    SoundCues soundCues;
+
     // Out of sight below the field: they carry the high-score files.
     platform::RichTextBox Name1;
     platform::RichTextBox Name2;
@@ -121,6 +128,8 @@ private:
 
     bool dying() const { return Timer6.Enabled(); }
     void cross();
+    // A move of the hedgehog, or the bump of one refused at an edge.
+    void move(bool allowed, const std::function<void()> &step);
     void togglePause();
     void startTimers();
     void stopTimers();
@@ -134,6 +143,10 @@ private:
     // countdown's next tick.
     void tellNewGame();
     scores::TableFiles tableFiles();
+
+    // Brings the sound in line with the game: in play or not, and what the
+    // lanes sound now.
+    void updateSound();
 
     void laneTick(const Lane &lane);
     // Whether the hedgehog stands in the lane's band and touches one of its

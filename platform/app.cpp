@@ -123,6 +123,14 @@ void App::dispatch(const std::function<void()> &handler)
     }
 }
 
+void App::setScreenReaderRunning(bool running)
+{
+    if (running == m_screenReader)
+        return;
+    m_screenReader = running;
+    emit screenReaderChanged(running);
+}
+
 bool App::makeActive(Form &form)
 {
     m_started = true;

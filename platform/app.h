@@ -15,6 +15,7 @@ namespace platform {
 class Clock;
 class Dialogs;
 class Form;
+class Sound;
 
 // Thrown by the exit handler that tests install, so that End unwinds to the
 // outermost handler instead of ending the test process.
@@ -63,6 +64,15 @@ public:
     // Runs one handler under the rules above.
     void dispatch(const std::function<void()> &handler);
 
+    // The sound output, or nullptr where the program has none.
+    Sound *sound() const { return m_sound; }
+    void setSound(Sound *sound) { m_sound = sound; }
+
+    // Whether a screen reader runs, as the desktop last said (no until it
+    // says otherwise).
+    bool screenReaderRunning() const { return m_screenReader; }
+    void setScreenReaderRunning(bool running);
+
     // The window recorded as the program's active one, or nullptr.
     Form *activeForm() const { return m_active; }
 
@@ -75,6 +85,9 @@ public:
     // The window system moved the focus to `window` (nullptr: none of ours).
     void focusLanded(QWindow *window);
 
+signals:
+    void screenReaderChanged(bool running);
+
 private:
     [[noreturn]] void exit(int status);
     void endIfNothingVisible();
@@ -84,6 +97,8 @@ private:
     std::vector<Form *> m_forms;
     QIcon m_icon;
     Form *m_active = nullptr;
+    Sound *m_sound = nullptr;
+    bool m_screenReader = false;
     std::function<void(int)> m_exitHandler;
     int m_depth = 0;
     bool m_ended = false;

@@ -65,6 +65,12 @@ bool Clock::isArmed(const Ticking *timer) const
     return find(timer) != nullptr;
 }
 
+qint64 Clock::dueTime(const Ticking *timer) const
+{
+    const Entry *entry = find(timer);
+    return entry ? entry->due : -1;
+}
+
 qint64 Clock::nextDue() const
 {
     qint64 best = -1;

@@ -58,6 +58,8 @@ public:
     void disarm(Ticking *timer);
     void intervalChanged(Ticking *timer);
     bool isArmed(const Ticking *timer) const;
+    // When the timer's next tick is due, or -1 when it is not armed.
+    qint64 dueTime(const Ticking *timer) const;
 
 protected:
     // The earliest due time of an armed timer that is not inside its own

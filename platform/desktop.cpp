@@ -6,10 +6,14 @@
 #include "dialogs.h"
 #include "gamepads.h"
 #include "realclock.h"
+#include "screenreader.h"
+#include "sound.h"
 #include "startup.h"
 
 #include <QApplication>
 #include <QFileInfo>
+#include <QTimer>
+#include <QWindow>
 #include <cstdio>
 #include <cstdlib>
 #include <mutex>
@@ -36,6 +40,36 @@ void onQtMessage(QtMsgType type, const QMessageLogContext &, const QString &mess
     std::fflush(nullptr);
     std::_Exit(1);
 }
+
+// Runs `start` once, after the first window of the program has been drawn:
+// what is not needed to show the menu waits until it is there.
+class AfterFirstExpose final : public QObject
+{
+public:
+    explicit AfterFirstExpose(std::function<void()> start)
+        : m_start(std::move(start))
+    {
+        qApp->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *object, QEvent *event) override
+    {
+        if (event->type() == QEvent::Expose && object->isWindowType() && m_start) {
+            qApp->removeEventFilter(this);
+            // After this event, once the picture has gone to the screen.
+            QTimer::singleShot(0, this, [this] {
+                const std::function<void()> start = std::move(m_start);
+                m_start = nullptr;
+                start();
+            });
+        }
+        return false;
+    }
+
+private:
+    std::function<void()> m_start;
+};
 } // namespace
 
 int runOnDesktop(const char *programName, const std::function<int(App &)> &body)
@@ -53,13 +87,27 @@ int runOnDesktop(const char *programName, const std::function<int(App &)> &body)
     // (the app id), for the icon and the entry in the dock; without it Qt
     // names the executable.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.quillway.Quillway"));
+    const QByteArray runtimeDir = qgetenv("XDG_RUNTIME_DIR");
+    const QByteArray busAddress = busAddressFor(qgetenv("DBUS_SESSION_BUS_ADDRESS"),
+                                                !runtimeDir.isEmpty() && QFileInfo::exists(runtimeDir + "/bus"));
+    if (!busAddress.isEmpty())
+        qputenv("DBUS_SESSION_BUS_ADDRESS", busAddress);
     QApplication qtApp(argc, argv);
     displayWatch.started();
 
     RealClock clock;
     QtDialogs dialogs;
     App app(clock, dialogs);
-    Gamepads pads(clock);
+    SdlSound sound; // opens nothing until the game starts it
+    app.setSound(&sound);
+    // The controllers and the screen reader's state are not needed to show
+    // the menu: they start once it is there.
+    std::optional<Gamepads> pads;
+    std::optional<ScreenReaderWatch> screenReader;
+    const AfterFirstExpose later([&] {
+        pads.emplace(clock);
+        screenReader.emplace([&app](bool running) { app.setScreenReaderRunning(running); });
+    });
     const int status = body(app);
     watch = nullptr;
     return status;

@@ -32,6 +32,7 @@ constexpr ButtonKey buttonKeys[] = {
     {SDL_CONTROLLER_BUTTON_A, {Qt::Key_Return, 36}},
     {SDL_CONTROLLER_BUTTON_B, {Qt::Key_Escape, 9}},
     {SDL_CONTROLLER_BUTTON_START, {Qt::Key_P, 33}}, // Menu on Xbox pads, Options on PlayStation
+    {SDL_CONTROLLER_BUTTON_BACK, {Qt::Key_S, 39}},  // Select, View on Xbox pads, Share on PlayStation
 };
 // By Direction: up, down, left, right.
 constexpr PadKey directionKeys[] = {{Qt::Key_Up, 111}, {Qt::Key_Down, 116}, {Qt::Key_Left, 113}, {Qt::Key_Right, 114}};

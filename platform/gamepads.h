@@ -17,7 +17,7 @@ namespace platform {
 // Game controllers, through SDL2's game-controller subsystem alone (no SDL
 // window, video or sound), turned into the keys the windows already take:
 // D-pad and left stick the arrows (held, they repeat as a held key does),
-// A Return, B Escape, Start P. The keys are posted to the focus widget, else
+// A Return, B Escape, Start P, Back S. The keys are posted to the focus widget, else
 // the active window, as the window system's keys arrive, so a key that opens
 // a box leaves the pads working inside it. Pads plugged in or pulled out are
 // picked up; several pads all work. The pads are read on the layer's clock:

@@ -25,6 +25,13 @@ QByteArray platformFor(const Session &session)
     return desktops.contains("gnome") ? QByteArrayLiteral("xcb;wayland") : QByteArray();
 }
 
+QByteArray busAddressFor(const QByteArray &address, bool runtimeBusExists)
+{
+    if (!address.isEmpty() || runtimeBusExists)
+        return {};
+    return QByteArrayLiteral("disabled:");
+}
+
 DisplayWatch::DisplayWatch(QString programName)
     : m_programName(std::move(programName))
 {

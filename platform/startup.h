@@ -30,6 +30,13 @@ struct Session {
 // desktop, and any choice of the player's, keeps Qt's own choice.
 QByteArray platformFor(const Session &session);
 
+// The session bus address to set before anything reaches for the bus, or
+// empty to leave it as it is. With no address set and no bus at its usual
+// place ($XDG_RUNTIME_DIR/bus), libdbus (under SDL and Qt alike) would start
+// a bus daemon of the program's own, which outlives it; an address of a kind
+// no transport takes makes every attempt fail at once instead.
+QByteArray busAddressFor(const QByteArray &address, bool runtimeBusExists);
+
 // Decides which of Qt's messages the player sees. Normal play says nothing;
 // three failures say one line on standard error, after which the program
 // ends with status 1:

@@ -77,6 +77,15 @@ void Timer::setInterval(int ms)
         clock.intervalChanged(this);
 }
 
+int Timer::msToNextTick() const
+{
+    const Clock &clock = form()->app().clock();
+    const qint64 due = clock.dueTime(this);
+    if (due < 0)
+        return -1;
+    return int(std::max<qint64>(0, due - clock.now()));
+}
+
 int Timer::period() const
 {
     return m_interval <= 0 ? 0 : std::max(m_interval, Clock::resolutionMs);

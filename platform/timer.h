@@ -25,6 +25,10 @@ public:
     int Interval() const;
     void setInterval(int ms);
 
+    // Milliseconds until the next tick, 0 when it is due now; -1 when the
+    // timer does not tick.
+    int msToNextTick() const;
+
     // The period the clock actually uses.
     int period() const override;
 

@@ -120,6 +120,21 @@
     </message>
 </context>
 <context>
+    <name>game::SoundCues</name>
+    <message>
+        <source>Sound cues on</source>
+        <translation>Señales sonoras activadas</translation>
+    </message>
+    <message>
+        <source>Sound cues off</source>
+        <translation>Señales sonoras desactivadas</translation>
+    </message>
+    <message>
+        <source>No sound device</source>
+        <translation>No hay dispositivo de sonido</translation>
+    </message>
+</context>
+<context>
     <name>platform::App</name>
     <message>
         <source>Run-time error &apos;%1&apos;:

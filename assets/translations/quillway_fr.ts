@@ -119,6 +119,21 @@
     </message>
 </context>
 <context>
+    <name>game::SoundCues</name>
+    <message>
+        <source>Sound cues on</source>
+        <translation>Repères sonores activés</translation>
+    </message>
+    <message>
+        <source>Sound cues off</source>
+        <translation>Repères sonores désactivés</translation>
+    </message>
+    <message>
+        <source>No sound device</source>
+        <translation>Aucun périphérique audio</translation>
+    </message>
+</context>
+<context>
     <name>platform::App</name>
     <message>
         <source>Run-time error &apos;%1&apos;:

@@ -121,6 +121,21 @@
     </message>
 </context>
 <context>
+    <name>game::SoundCues</name>
+    <message>
+        <source>Sound cues on</source>
+        <translation>サウンドキュー オン</translation>
+    </message>
+    <message>
+        <source>Sound cues off</source>
+        <translation>サウンドキュー オフ</translation>
+    </message>
+    <message>
+        <source>No sound device</source>
+        <translation>サウンドデバイスがありません</translation>
+    </message>
+</context>
+<context>
     <name>platform::App</name>
     <message>
         <source>Run-time error &apos;%1&apos;:

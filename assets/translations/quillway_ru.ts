@@ -119,6 +119,21 @@
     </message>
 </context>
 <context>
+    <name>game::SoundCues</name>
+    <message>
+        <source>Sound cues on</source>
+        <translation>Звуковые подсказки включены</translation>
+    </message>
+    <message>
+        <source>Sound cues off</source>
+        <translation>Звуковые подсказки выключены</translation>
+    </message>
+    <message>
+        <source>No sound device</source>
+        <translation>Нет звукового устройства</translation>
+    </message>
+</context>
+<context>
     <name>platform::App</name>
     <message>
         <source>Run-time error &apos;%1&apos;:

@@ -119,6 +119,21 @@
     </message>
 </context>
 <context>
+    <name>game::SoundCues</name>
+    <message>
+        <source>Sound cues on</source>
+        <translation>声音提示已开启</translation>
+    </message>
+    <message>
+        <source>Sound cues off</source>
+        <translation>声音提示已关闭</translation>
+    </message>
+    <message>
+        <source>No sound device</source>
+        <translation>没有声音设备</translation>
+    </message>
+</context>
+<context>
     <name>platform::App</name>
     <message>
         <source>Run-time error &apos;%1&apos;:

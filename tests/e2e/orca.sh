@@ -8,7 +8,7 @@
 # D-Bus session with its own accessibility bus. The game is worked by keys
 # alone, and the transcript must hold what a blind player needs to hear: the
 # chosen menu item, the rules, the pause and its end, a life lost and the quit
-# question with its buttons.
+# question with its buttons; and the game's sound cues come on by themselves.
 # Usage: orca.sh path/to/quillway
 set -euo pipefail
 source "$(dirname "$0")/lib/a11ysession.sh"
@@ -48,6 +48,22 @@ speech-dispatcher --run-single --timeout 0 --config-dir "$speechd" \
     --communication-method unix_socket --socket-path "$e2e_tmp/speechd.sock" >"$e2e_tmp/speechd.log" 2>&1 &
 speechd_pid=$!
 
+# The game's sound goes to a file (SDL's disk audio driver): with a screen
+# reader running, its cues are on from the start, without a key.
+sound="$e2e_tmp/sound.raw"
+export SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE="$sound"
+# Waits up to $1 seconds for a sample that is not silence.
+sound_within() {
+    for _ in $(seq "$(($1 * 10))"); do
+        [ -s "$sound" ] && python3 -c '
+import array, sys
+data = open(sys.argv[1], "rb").read()
+sys.exit(0 if any(abs(x) > 0.01 for x in array.array("f", data[:len(data) // 4 * 4])) else 1)' "$sound" && return 0
+        sleep 0.1
+    done
+    return 1
+}
+
 # Orca's own launcher will not start beside another Orca of the same user, on
 # any display, and its --replace kills them all (a developer's own screen
 # reader among them). So Orca's main loop is started here directly, for this
@@ -62,6 +78,12 @@ sys.path.insert(0, settings.getPrefsDir())
 sys.exit(orca.main())
 EOF
 orca_pid=$!
+# A desktop's screen-reader switch (GNOME's, MATE's, Super+Alt+S) turns the
+# reader on through the accessibility bus, which then says so to every
+# program; Orca started by hand, as here, leaves that to the caller.
+dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.freedesktop.DBus.Properties.Set \
+    string:org.a11y.Status string:ScreenReaderEnabled variant:boolean:true >/dev/null ||
+    fail "the accessibility bus did not take the screen reader's switch"
 
 # The line count of the transcript so far: what is heard next comes after it.
 mark() { wc -l <"$heard"; }
@@ -97,6 +119,7 @@ at=$(mark)
 xdotool key Up Return
 within 20 visible_window '^Quillway - Game' >/dev/null || fail "Up, Return on the menu opened no game"
 heard_after "$at" 'Lives: 3' 10 || deaf "the new game was not announced" "$at"
+sound_within 10 || fail "with Orca running, the game played no sound cues"
 at=$(mark)
 xdotool key p
 heard_after "$at" 'Paused' 10 || deaf "the pause was not spoken" "$at"

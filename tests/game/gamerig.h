@@ -6,6 +6,7 @@
 
 #include "platform/app.h"
 #include "platform/testing/manualclock.h"
+#include "platform/testing/recordingsound.h"
 #include "platform/testing/scripteddialogs.h"
 #include "platform/timer.h"
 
@@ -34,6 +35,7 @@ struct GameRig {
     platform::testing::ManualClock clock;
     platform::testing::ScriptedDialogs boxes{&clock};
     platform::App app{clock, boxes};
+    platform::testing::RecordingSound sound;
     MenuStandIn menu{app};
     std::unique_ptr<game::QuillwayGame> window;
 
@@ -41,6 +43,7 @@ struct GameRig {
     explicit GameRig(const QString &folder = QString())
     {
         app.setExitHandler([](int status) { throw platform::ProgramEnded{status}; });
+        app.setSound(&sound);
         window = std::make_unique<game::QuillwayGame>(app, folder.isEmpty() ? scores.path() : folder);
         app.add(menu);
         app.add(*window);

@@ -51,6 +51,7 @@ void TestHedgehog::moves_data()
     QTest::newRow("right at 6749 moves") << 6749.f << 5520.f << int(Qt::Key_Right) << 7049.f << 5520.f;
     QTest::newRow("right from 6660 to 6960") << 6660.f << 5520.f << int(Qt::Key_Right) << 6960.f << 5520.f;
     QTest::newRow("space does not move") << 3360.f << 4440.f << int(Qt::Key_Space) << 3360.f << 4440.f;
+    QTest::newRow("S, the sound's key, does not move") << 3360.f << 4440.f << int(Qt::Key_S) << 3360.f << 4440.f;
 }
 
 void TestHedgehog::moves()
@@ -263,6 +264,8 @@ void TestHedgehog::keyFindsHit_data()
     QTest::newRow("left into a red car") << int(Qt::Key_Left) << 4440.f << 1600.f << true;
     QTest::newRow("left to just touch a red car's end") << int(Qt::Key_Left) << 4440.f << 1245.f << false;
     QTest::newRow("space over a red car") << int(Qt::Key_Space) << 4440.f << 3360.f << true;
+    QTest::newRow("S over a red car: the sound switches, the test still runs")
+        << int(Qt::Key_S) << 4440.f << 3360.f << true;
     QTest::newRow("space, red car one step ahead") << int(Qt::Key_Space) << 4440.f << 4095.f << false;
     QTest::newRow("space at the start row, car in line") << int(Qt::Key_Space) << 5520.f << 3360.f << false;
     QTest::newRow("pause over a red car still tests") << int(Qt::Key_P) << 4440.f << 3360.f << true;

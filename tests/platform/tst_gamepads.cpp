@@ -7,6 +7,7 @@
 #include "platform/gamepads.h"
 #include "platform/testing/inputdriver.h"
 #include "platform/testing/manualclock.h"
+#include "platform/testing/recordingsound.h"
 
 #include <QApplication>
 #include <QInputDialog>
@@ -101,6 +102,7 @@ struct PadSession {
     platform::testing::ManualClock clock;
     platform::QtDialogs boxes;
     platform::App app{clock, boxes};
+    platform::testing::RecordingSound sound;
     front::Program program{app, scoresFolder.path()};
     Gamepads pads{clock};
     VirtualPad pad;
@@ -108,6 +110,7 @@ struct PadSession {
     PadSession()
     {
         app.setExitHandler([](int status) { throw platform::ProgramEnded{status}; });
+        app.setSound(&sound);
         program.start();
         let(Gamepads::hotplugPollMs); // the pad is picked up
     }
@@ -179,19 +182,21 @@ void TestGamepads::inPlay_data()
     QTest::addColumn<int>("holdMs");
     QTest::addColumn<int>("lanesUp");
     QTest::addColumn<int>("paused");
+    QTest::addColumn<bool>("cues");
 
-    QTest::newRow("D-pad up a lane") << QStringList{"up"} << 16 << 1 << 0;
-    QTest::newRow("stick up a lane") << QStringList{"stick up"} << 16 << 1 << 0;
-    QTest::newRow("stick in the dead zone still") << QStringList{"stick up within dead zone"} << 500 << 0 << 0;
-    QTest::newRow("up held repeats") << QStringList{"up"} << 560 << 3 << 0;
-    QTest::newRow("up and down") << QStringList{"up", "down"} << 16 << 0 << 0;
-    QTest::newRow("Start pauses") << QStringList{"Start"} << 16 << 0 << 1;
-    QTest::newRow("Start again resumes") << QStringList{"Start", "Start"} << 16 << 0 << 0;
-    QTest::newRow("paused, up does not move") << QStringList{"Start", "up"} << 16 << 0 << 1;
-    QTest::newRow("X and Back give nothing") << QStringList{"X", "Back"} << 16 << 0 << 0;
+    QTest::newRow("D-pad up a lane") << QStringList{"up"} << 16 << 1 << 0 << false;
+    QTest::newRow("stick up a lane") << QStringList{"stick up"} << 16 << 1 << 0 << false;
+    QTest::newRow("stick in the dead zone still") << QStringList{"stick up within dead zone"} << 500 << 0 << 0 << false;
+    QTest::newRow("up held repeats") << QStringList{"up"} << 560 << 3 << 0 << false;
+    QTest::newRow("up and down") << QStringList{"up", "down"} << 16 << 0 << 0 << false;
+    QTest::newRow("Start pauses") << QStringList{"Start"} << 16 << 0 << 1 << false;
+    QTest::newRow("Start again resumes") << QStringList{"Start", "Start"} << 16 << 0 << 0 << false;
+    QTest::newRow("paused, up does not move") << QStringList{"Start", "up"} << 16 << 0 << 1 << false;
+    QTest::newRow("X gives nothing") << QStringList{"X"} << 16 << 0 << 0 << false;
+    QTest::newRow("Back switches the sound cues on") << QStringList{"Back"} << 16 << 0 << 0 << true;
     // A wireless pad switched to its cable: another plugged in and the first
     // gone within one reading.
-    QTest::newRow("pad replaced within one reading, then up") << QStringList{"replace", "up"} << 16 << 1 << 0;
+    QTest::newRow("pad replaced within one reading, then up") << QStringList{"replace", "up"} << 16 << 1 << 0 << false;
 }
 
 // The game window driven by the pad: the hedgehog's lanes and the pause.
@@ -201,6 +206,7 @@ void TestGamepads::inPlay()
     QFETCH(int, holdMs);
     QFETCH(int, lanesUp);
     QFETCH(int, paused);
+    QFETCH(bool, cues);
     PadSession s;
     s.press("down");
     s.press("A"); // New Game
@@ -222,6 +228,7 @@ void TestGamepads::inPlay()
     }
     QCOMPARE(g.Hog.Top(), top - 1080.f * float(lanesUp));
     QCOMPARE(g.Paused, paused);
+    QCOMPARE(g.soundCues.on(), cues);
 }
 
 void TestGamepads::answersBoxes_data()

@@ -196,6 +196,7 @@ void TestWindows::keysFromLayouts_data()
     QTest::newRow("Russian: з in P's place pauses") << 0x417 << placeOfP << "KeyDown 80 0";
     QTest::newRow("Greek: π in P's place") << 0x3a0 << placeOfP << "KeyDown 80 0";
     QTest::newRow("Hebrew: פ in P's place") << 0x5e4 << placeOfP << "KeyDown 80 0";
+    QTest::newRow("Russian: ы in S's place switches the sound") << 0x42b << 39 << "KeyDown 83 0";
     QTest::newRow("Russian: first letter of the row") << 0x419 << 24 << "KeyDown 81 0";
     QTest::newRow("Russian: ю in the full stop's place") << 0x42e << 60 << "KeyDown 190 0";
     QTest::newRow("German: Z in Y's place keeps Z") << int(Qt::Key_Z) << 29 << "KeyDown 90 0";
