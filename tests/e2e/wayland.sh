@@ -115,12 +115,14 @@ has_focus() {
 focused() { within 30 has_focus "$1" >/dev/null; }
 
 # Waits up to 30 s for a window to have the focus and its picture on the
-# screen (more than one colour), so that a click meets what it aims at;
-# prints find_window's line.
+# screen (more than one colour), in the same place before and after the
+# picture is taken (sway centres a floating window again when its size
+# comes), so that a click meets what it aims at; prints find_window's line.
 ready() {
     local line x y w h colours
     line=$(has_focus "$1") && read -r x y w h _ <<<"$line" && numbers "$x" "$y" "$w" "$h" &&
-        colours=$(colours_at "$x,$y ${w}x$h") && numbers "$colours" && [ "$colours" -gt 1 ] && echo "$line"
+        colours=$(colours_at "$x,$y ${w}x$h") && numbers "$colours" && [ "$colours" -gt 1 ] &&
+        [ "$(find_window "$1")" = "$line" ] && echo "$line"
 }
 ready_window() { within 30 ready "$1"; }
 
@@ -128,6 +130,9 @@ ready_window() { within 30 ready "$1"; }
 click() {
     local wx wy
     read -r wx wy _ <<<"$1"
+    # A step onto the point, so that the window under it hears the pointer
+    # arrive even where the cursor already stood there.
+    swaymsg -q seat - cursor set $((wx + $2 - 1)) $((wy + $3 - 1))
     swaymsg -q seat - cursor set $((wx + $2)) $((wy + $3))
     swaymsg -q seat - cursor press button1
     swaymsg -q seat - cursor release button1
