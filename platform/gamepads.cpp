@@ -7,7 +7,7 @@
 #include <QStyleHints>
 #include <QWidget>
 
-#include <SDL.h>
+#include "sdl.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -88,21 +88,24 @@ QObject *Gamepads::activeTarget()
 Gamepads::Gamepads(Clock &clock, Target target)
     : m_clock(clock)
     , m_target(std::move(target))
+    , m_sdl(sdl::library())
     , m_repeatIntervalMs(1000 / std::max(1, QGuiApplication::styleHints()->keyboardAutoRepeatRate()))
 {
+    if (!m_sdl)
+        return; // no SDL2: the keyboard alone
     // Qt handles SIGINT and SIGTERM; SDL must not take them.
-    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    m_sdl->SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     // The pads are read on the clock, not inside SDL's own event pumping.
-    SDL_SetHint(SDL_HINT_AUTO_UPDATE_JOYSTICKS, "0");
+    m_sdl->SetHint(SDL_HINT_AUTO_UPDATE_JOYSTICKS, "0");
     // Brings up SDL's joysticks and events with it; no video, no thread.
-    if (SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER) != 0)
+    if (m_sdl->InitSubSystem(SDL_INIT_GAMECONTROLLER) != 0)
         return; // no pad, no timer: the keyboard alone
     m_sdlUp = true;
     // Never used. (The SDL_JOY* events must stay: SDL makes the controller
     // events out of them.)
     for (Uint32 type : {SDL_CONTROLLERTOUCHPADDOWN, SDL_CONTROLLERTOUCHPADMOTION, SDL_CONTROLLERTOUCHPADUP,
                         SDL_CONTROLLERSENSORUPDATE})
-        SDL_EventState(type, SDL_IGNORE);
+        m_sdl->EventState(type, SDL_IGNORE);
     poll(); // the pads already plugged in arrive as SDL_CONTROLLERDEVICEADDED
     m_clock.arm(&m_poll, m_clock.now() + m_poll.period());
 }
@@ -113,17 +116,17 @@ Gamepads::~Gamepads()
     if (!m_sdlUp)
         return;
     for (auto &[id, pad] : m_pads)
-        SDL_GameControllerClose(static_cast<SDL_GameController *>(pad.controller));
-    SDL_QuitSubSystem(SDL_INIT_GAMECONTROLLER);
+        m_sdl->GameControllerClose(static_cast<SDL_GameController *>(pad.controller));
+    m_sdl->QuitSubSystem(SDL_INIT_GAMECONTROLLER);
 }
 
 void Gamepads::poll()
 {
     const int periodBefore = m_poll.period();
-    SDL_JoystickUpdate(); // reads the pads and looks for new ones
+    m_sdl->JoystickUpdate(); // reads the pads and looks for new ones
     SDL_Event event;
     bool devicesChanged = false;
-    while (SDL_PollEvent(&event)) {
+    while (m_sdl->PollEvent(&event)) {
         handleEvent(event);
         devicesChanged
             = devicesChanged || event.type == SDL_CONTROLLERDEVICEADDED || event.type == SDL_CONTROLLERDEVICEREMOVED;
@@ -189,12 +192,12 @@ void Gamepads::handleEvent(const SDL_Event &event)
 
 void Gamepads::openPad(int deviceIndex)
 {
-    SDL_GameController *controller = SDL_GameControllerOpen(deviceIndex);
+    SDL_GameController *controller = m_sdl->GameControllerOpen(deviceIndex);
     if (!controller)
         return; // say, no permission on its device node: it is left out
-    const int id = SDL_JoystickInstanceID(SDL_GameControllerGetJoystick(controller));
+    const int id = m_sdl->JoystickInstanceID(m_sdl->GameControllerGetJoystick(controller));
     if (m_pads.count(id)) { // already open: SDL counts the opens, one is kept
-        SDL_GameControllerClose(controller);
+        m_sdl->GameControllerClose(controller);
         return;
     }
     m_pads[id].controller = controller;
@@ -202,8 +205,8 @@ void Gamepads::openPad(int deviceIndex)
 
 void Gamepads::openNewPads()
 {
-    for (int index = 0; index < SDL_NumJoysticks(); ++index) {
-        if (SDL_IsGameController(index) && !m_pads.count(SDL_JoystickGetDeviceInstanceID(index)))
+    for (int index = 0; index < m_sdl->NumJoysticks(); ++index) {
+        if (m_sdl->IsGameController(index) && !m_pads.count(m_sdl->JoystickGetDeviceInstanceID(index)))
             openPad(index);
     }
 }
@@ -213,7 +216,7 @@ void Gamepads::closePad(int instanceId)
     auto pad = m_pads.find(instanceId);
     if (pad == m_pads.end())
         return;
-    SDL_GameControllerClose(static_cast<SDL_GameController *>(pad->second.controller));
+    m_sdl->GameControllerClose(static_cast<SDL_GameController *>(pad->second.controller));
     m_pads.erase(pad);
     updateDirections(false); // what it held is let go
 }

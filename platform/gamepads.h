@@ -14,6 +14,10 @@ union SDL_Event;
 
 namespace platform {
 
+namespace sdl {
+struct Library;
+}
+
 // Game controllers, through SDL2's game-controller subsystem alone (no SDL
 // window, video or sound), turned into the keys the windows already take:
 // D-pad and left stick the arrows (held, they repeat as a held key does),
@@ -89,6 +93,7 @@ private:
     Clock &m_clock;
     Target m_target;
     Poll m_poll{*this};
+    const sdl::Library *m_sdl; // null where SDL2 cannot be loaded
     bool m_sdlUp = false;
     int m_stickPad = -1; // stick axes changed since the keys were last worked out
     unsigned m_stickAxes = 0;

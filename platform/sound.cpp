@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "sound.h"
 
-#include <SDL.h>
+#include "sdl.h"
 
 namespace platform {
 
@@ -19,12 +19,14 @@ bool SdlSound::start(const QString &programName)
 {
     if (m_device != 0)
         return true;
-    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    if (!m_sdl && !(m_sdl = sdl::library()))
+        return false; // no SDL2: no sound device
+    m_sdl->SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     // The program writes no log; SDL's would go to standard error.
-    SDL_LogSetOutputFunction([](void *, int, SDL_LogPriority, const char *) {}, nullptr);
-    SDL_SetHint(SDL_HINT_AUDIO_DEVICE_APP_NAME, programName.toUtf8().constData());
+    m_sdl->LogSetOutputFunction([](void *, int, SDL_LogPriority, const char *) {}, nullptr);
+    m_sdl->SetHint(SDL_HINT_AUDIO_DEVICE_APP_NAME, programName.toUtf8().constData());
     if (!m_audioUp) {
-        if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0)
+        if (m_sdl->InitSubSystem(SDL_INIT_AUDIO) != 0)
             return false;
         m_audioUp = true;
     }
@@ -38,25 +40,25 @@ bool SdlSound::start(const QString &programName)
     SDL_AudioSpec have{};
     // The synthesiser makes exactly what was asked for; SDL converts if the
     // device differs.
-    m_device = SDL_OpenAudioDevice(nullptr, 0, &want, &have, 0);
+    m_device = m_sdl->OpenAudioDevice(nullptr, 0, &want, &have, 0);
     if (m_device == 0) {
-        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        m_sdl->QuitSubSystem(SDL_INIT_AUDIO);
         m_audioUp = false;
         return false;
     }
     m_synth = Synth(sampleRate);
-    SDL_PauseAudioDevice(m_device, 0);
+    m_sdl->PauseAudioDevice(m_device, 0);
     return true;
 }
 
 void SdlSound::stop()
 {
     if (m_device != 0) {
-        SDL_CloseAudioDevice(m_device); // waits for the callback: no thread is left
+        m_sdl->CloseAudioDevice(m_device); // waits for the callback: no thread is left
         m_device = 0;
     }
     if (m_audioUp) {
-        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        m_sdl->QuitSubSystem(SDL_INIT_AUDIO);
         m_audioUp = false;
     }
 }
@@ -65,18 +67,18 @@ void SdlSound::setVoice(int index, const Voice &voice)
 {
     if (m_device == 0)
         return;
-    SDL_LockAudioDevice(m_device);
+    m_sdl->LockAudioDevice(m_device);
     m_synth.setVoice(index, voice);
-    SDL_UnlockAudioDevice(m_device);
+    m_sdl->UnlockAudioDevice(m_device);
 }
 
 void SdlSound::play(const Note &note)
 {
     if (m_device == 0)
         return;
-    SDL_LockAudioDevice(m_device);
+    m_sdl->LockAudioDevice(m_device);
     m_synth.play(note);
-    SDL_UnlockAudioDevice(m_device);
+    m_sdl->UnlockAudioDevice(m_device);
 }
 
 void SdlSound::callback(void *self, unsigned char *stream, int bytes)

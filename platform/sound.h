@@ -10,6 +10,10 @@
 
 namespace platform {
 
+namespace sdl {
+struct Library;
+}
+
 // The program's sound output: the synthesiser's voices and notes, played
 // through the desktop's sound system while it is started. Stopped, it holds
 // no device and no thread. Nothing here ever shows an error: a device that
@@ -53,7 +57,8 @@ private:
     static void callback(void *self, unsigned char *stream, int bytes);
 
     Synth m_synth{sampleRate};
-    unsigned m_device = 0; // SDL_AudioDeviceID; 0 when closed
+    const sdl::Library *m_sdl = nullptr; // loaded when first started
+    unsigned m_device = 0;               // SDL_AudioDeviceID; 0 when closed
     bool m_audioUp = false;
 };
 
