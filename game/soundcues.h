@@ -19,10 +19,10 @@ struct Note;
 namespace game {
 
 // What the game sounds, for a player who cannot see the road. Two voices
-// tell of the lane the hedgehog stands in and the lane Up would enter, each
-// in its own timbre and register: pulses that come faster as the next
-// vehicle nears the hedgehog's column, a held tone while one covers it,
-// panned towards the vehicle. Short sounds mark a step (higher row by row),
+// tell of the lanes still to cross (the nearer in a reed, the farther in a
+// bell, each lane at its own pitch; of three or four lanes, pairs take
+// turns): pulses that come faster as the next vehicle nears the hedgehog's
+// column, a held tone while one covers it, panned towards the vehicle. Short sounds mark a step (higher row by row),
 // a refused move, a crossing, a hit, a new level and the last quarter of the
 // countdown. The lane voices are made from a CueFrame and nothing else.
 //
