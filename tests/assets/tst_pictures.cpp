@@ -5,7 +5,7 @@
 
 #include <QFile>
 #include <QImage>
-#include <QtTest>
+#include <QTest>
 
 #include <functional>
 

@@ -5,8 +5,8 @@
 #include "platform/testing/inputdriver.h"
 
 #include <QAccessible>
+#include <QTest>
 #include <QWidget>
-#include <QtTest>
 
 namespace input = platform::testing::input;
 

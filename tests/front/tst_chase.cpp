@@ -4,7 +4,7 @@
 
 #include "platform/testing/inputdriver.h"
 
-#include <QtTest>
+#include <QTest>
 
 // Where the chase turns round, on both windows that run it.
 class TestChase : public QObject

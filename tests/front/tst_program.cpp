@@ -5,7 +5,7 @@
 #include "platform/dialogs.h"
 #include "platform/testing/inputdriver.h"
 
-#include <QtTest>
+#include <QTest>
 
 using platform::testing::ScriptedDialogs;
 namespace input = platform::testing::input;

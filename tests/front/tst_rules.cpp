@@ -5,7 +5,7 @@
 #include "platform/testing/inputdriver.h"
 
 #include <QFontMetrics>
-#include <QtTest>
+#include <QTest>
 
 namespace input = platform::testing::input;
 

@@ -13,8 +13,9 @@
 #include <QFile>
 #include <QFontMetrics>
 #include <QRegularExpression>
+#include <QTest>
+#include <QTimer>
 #include <QXmlStreamReader>
-#include <QtTest>
 
 namespace {
 

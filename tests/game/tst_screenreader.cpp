@@ -6,7 +6,7 @@
 
 #include <QAccessible>
 #include <QRandomGenerator>
-#include <QtTest>
+#include <QTest>
 
 using Steps = std::function<void(GameRig &rig)>;
 Q_DECLARE_METATYPE(Steps)

@@ -12,8 +12,8 @@
 #include <QApplication>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QTest>
 #include <QTimer>
-#include <QtTest>
 
 #include <SDL.h>
 
