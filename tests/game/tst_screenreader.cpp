@@ -140,26 +140,19 @@ private slots:
         };
         QTest::newRow("off, the way a game starts: no device") << Steps(press({})) << false << 0;
         QTest::newRow("S on the bottom verge: a nearer and a farther lane") << Steps(press({Qt::Key_S})) << true << 2;
-        QTest::newRow("S in the red lane: that lane and the one ahead") << Steps([](GameRig &rig) {
-            rig.clearRoad();
-            pressKey(rig.game(), Qt::Key_S);
-            pressKey(rig.game(), Qt::Key_Up);
-            rig.clock.advance(500);
-        }) << true << 2;
-        QTest::newRow("S in the blue lane: nothing ahead") << Steps([](GameRig &rig) {
-            rig.clearRoad();
-            pressKey(rig.game(), Qt::Key_S);
-            for (int i = 0; i < 4; ++i)
-                pressKey(rig.game(), Qt::Key_Up);
-            rig.clock.advance(500);
-        }) << true << 1;
-        QTest::newRow("S on the top verge: nothing left to cross") << Steps([](GameRig &rig) {
-            rig.clearRoad();
-            pressKey(rig.game(), Qt::Key_S);
-            for (int i = 0; i < 5; ++i)
-                pressKey(rig.game(), Qt::Key_Up);
-            rig.clock.advance(500);
-        }) << true << 0;
+        // On a cleared road, S and then so many rows up.
+        const auto climb = [](int rows) {
+            return [rows](GameRig &rig) {
+                rig.clearRoad();
+                pressKey(rig.game(), Qt::Key_S);
+                for (int i = 0; i < rows; ++i)
+                    pressKey(rig.game(), Qt::Key_Up);
+                rig.clock.advance(500);
+            };
+        };
+        QTest::newRow("S in the red lane: that lane and the one ahead") << Steps(climb(1)) << true << 2;
+        QTest::newRow("S in the blue lane: nothing ahead") << Steps(climb(4)) << true << 1;
+        QTest::newRow("S on the top verge: nothing left to cross") << Steps(climb(5)) << true << 0;
         QTest::newRow("S, then hit: the lanes fall silent") << Steps([](GameRig &rig) {
             pressKey(rig.game(), Qt::Key_S);
             rig.game().Timer6.setEnabled(true);
