@@ -58,15 +58,15 @@ int HighScoreTable::rankAgain(const Unsaved &unsaved) const
     // are the last of the run; those still there are counted by what they
     // hold.
     std::vector<Entry> older = unsaved.olderEquals;
-    int equals = 0;
+    int newer = 0;
     for (int k = rank; k <= tableSize && scoreValue(k) == score; ++k) {
-        ++equals;
         const auto same = std::find(older.begin(), older.end(), entry(k));
-        if (same != older.end())
+        if (same == older.end())
+            ++newer;
+        else
             older.erase(same);
     }
-    const int olderThere = int(unsaved.olderEquals.size() - older.size());
-    rank += equals - olderThere;
+    rank += newer;
     return rank <= tableSize ? rank : 0;
 }
 

@@ -6,7 +6,6 @@
 #include "runtimeerror.h"
 #include "smallfile.h"
 
-#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -103,12 +102,6 @@ std::optional<std::vector<RecordLine>> readRecord(const QString &path)
         record.push_back({line.startsWith("old "), fileName});
     }
     return record;
-}
-
-[[noreturn]] void raiseAccessError()
-{
-    throw RuntimeError(errors::PathFileAccess,
-                       QString::fromUtf8(QT_TRANSLATE_NOOP("storage::RuntimeError", "Path/File access error")));
 }
 
 } // namespace

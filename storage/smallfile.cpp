@@ -18,6 +18,12 @@ namespace storage {
 
 using posix::native;
 
+void raiseAccessError()
+{
+    throw RuntimeError(errors::PathFileAccess,
+                       QString::fromUtf8(QT_TRANSLATE_NOOP("storage::RuntimeError", "Path/File access error")));
+}
+
 void raiseFileError(const QString &path)
 {
     const QFileInfo info(path);
@@ -27,8 +33,7 @@ void raiseFileError(const QString &path)
     if (!info.exists())
         throw RuntimeError(errors::FileNotFound,
                            QString::fromUtf8(QT_TRANSLATE_NOOP("storage::RuntimeError", "File not found")));
-    throw RuntimeError(errors::PathFileAccess,
-                       QString::fromUtf8(QT_TRANSLATE_NOOP("storage::RuntimeError", "Path/File access error")));
+    raiseAccessError();
 }
 
 QByteArray readSmallFile(const QString &path, qint64 limit)
@@ -59,8 +64,7 @@ QByteArray readSmallFile(const QString &path, qint64 limit)
     }
     ::close(fd);
     if (!read)
-        throw RuntimeError(errors::PathFileAccess,
-                           QString::fromUtf8(QT_TRANSLATE_NOOP("storage::RuntimeError", "Path/File access error")));
+        raiseAccessError();
     return bytes;
 }
 

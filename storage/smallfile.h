@@ -15,5 +15,7 @@ QByteArray readSmallFile(const QString &path, qint64 limit);
 // Raises the run-time error that fits a file which cannot be read or written:
 // its folder missing, the file missing, or no access.
 [[noreturn]] void raiseFileError(const QString &path);
+// Raises the run-time error of a file or folder that cannot be reached.
+[[noreturn]] void raiseAccessError();
 
 } // namespace storage
