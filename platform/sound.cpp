@@ -25,11 +25,8 @@ bool SdlSound::start(const QString &programName)
     // The program writes no log; SDL's would go to standard error.
     m_sdl->LogSetOutputFunction([](void *, int, SDL_LogPriority, const char *) {}, nullptr);
     m_sdl->SetHint(SDL_HINT_AUDIO_DEVICE_APP_NAME, programName.toUtf8().constData());
-    if (!m_audioUp) {
-        if (m_sdl->InitSubSystem(SDL_INIT_AUDIO) != 0)
-            return false;
-        m_audioUp = true;
-    }
+    if (m_sdl->InitSubSystem(SDL_INIT_AUDIO) != 0)
+        return false;
     SDL_AudioSpec want{};
     want.freq = sampleRate;
     want.format = AUDIO_F32SYS;
@@ -43,7 +40,6 @@ bool SdlSound::start(const QString &programName)
     m_device = m_sdl->OpenAudioDevice(nullptr, 0, &want, &have, 0);
     if (m_device == 0) {
         m_sdl->QuitSubSystem(SDL_INIT_AUDIO);
-        m_audioUp = false;
         return false;
     }
     m_synth = Synth(sampleRate);
@@ -53,14 +49,11 @@ bool SdlSound::start(const QString &programName)
 
 void SdlSound::stop()
 {
-    if (m_device != 0) {
-        m_sdl->CloseAudioDevice(m_device); // waits for the callback: no thread is left
-        m_device = 0;
-    }
-    if (m_audioUp) {
-        m_sdl->QuitSubSystem(SDL_INIT_AUDIO);
-        m_audioUp = false;
-    }
+    if (m_device == 0)
+        return;
+    m_sdl->CloseAudioDevice(m_device); // waits for the callback: no thread is left
+    m_device = 0;
+    m_sdl->QuitSubSystem(SDL_INIT_AUDIO);
 }
 
 void SdlSound::setVoice(int index, const Voice &voice)

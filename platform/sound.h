@@ -58,8 +58,7 @@ private:
 
     Synth m_synth{sampleRate};
     const sdl::Library *m_sdl = nullptr; // loaded when first started
-    unsigned m_device = 0;               // SDL_AudioDeviceID; 0 when closed
-    bool m_audioUp = false;
+    unsigned m_device = 0;               // SDL_AudioDeviceID; 0 when closed (and SDL's audio stopped)
 };
 
 } // namespace platform

@@ -87,8 +87,7 @@ const WaveTable sine{{1, 1.0}};
 const WaveTable soft{{1, 1.0}, {2, 0.15}};
 const WaveTable reed{{1, 1.0}, {2, 0.5}, {3, 0.33}, {4, 0.2}, {5, 0.1}};
 
-} // namespace
-
+// The sample of a timbre at a phase (in cycles), before any envelope.
 float timbreSample(Timbre timbre, double phase)
 {
     switch (timbre) {
@@ -100,6 +99,8 @@ float timbreSample(Timbre timbre, double phase)
     return 0;
 }
 
+// Left and right gains for a pan from -1 to +1: equal power, and never all
+// on one side, so a player who hears with one ear still hears every sound.
 void panGains(float pan, float &left, float &right)
 {
     // Three quarters of the way to a side at most: the far ear keeps about
@@ -108,6 +109,8 @@ void panGains(float pan, float &left, float &right)
     left = sine(turn + 0.25);
     right = sine(turn);
 }
+
+} // namespace
 
 Synth::Synth(int sampleRate)
     : m_rate(sampleRate)
@@ -130,8 +133,6 @@ void Synth::setVoice(int index, const Voice &voice)
     // pulse of its own.
     const bool newSound = voice.pitch != v.target.pitch || voice.timbre != v.target.timbre;
     v.target = voice;
-    m_fading = false;
-    m_fade = 1;
     const double gap = voice.gapMs * m_rate / 1000.0;
     if (!wasPulsing || newSound)
         v.untilOnset = 0;
@@ -155,16 +156,9 @@ void Synth::play(const Note &note)
             continue;
         n = {note, 0, -note.delayMs * m_rate / 1000.0, std::max(1.0f, note.ms) * m_rate / 1000.0, true};
         panGains(note.pan, n.left, n.right);
-        m_fading = false;
-        m_fade = 1;
         return;
     }
     // All busy: a note is dropped rather than one cut off.
-}
-
-void Synth::silence()
-{
-    m_fading = true;
 }
 
 float Synth::pulseEnvelope(const VoiceState &v) const
@@ -262,7 +256,6 @@ void Synth::stepVoice(int index, float &left, float &right)
 
 void Synth::render(float *stereo, int frames)
 {
-    const float fadeStep = 1000.0f / (releaseMs * float(m_rate));
     for (int f = 0; f < frames; ++f) {
         float left = 0, right = 0;
         for (int i = 0; i < voiceCount; ++i)
@@ -295,17 +288,8 @@ void Synth::render(float *stereo, int frames)
             if (n.phase >= phaseWrap)
                 n.phase -= phaseWrap;
         }
-        if (m_fading && m_fade > 0) {
-            m_fade = std::max(0.0f, m_fade - fadeStep);
-            if (m_fade == 0) {
-                for (VoiceState &v : m_voices)
-                    v = VoiceState{};
-                for (NoteState &n : m_notes)
-                    n.active = false;
-            }
-        }
-        stereo[2 * f] = limit(left * m_fade);
-        stereo[2 * f + 1] = limit(right * m_fade);
+        stereo[2 * f] = limit(left);
+        stereo[2 * f + 1] = limit(right);
     }
 }
 

@@ -58,12 +58,8 @@ public:
 
     void setVoice(int index, const Voice &voice);
     void play(const Note &note);
-    // Everything stops at once (with a short fade).
-    void silence();
 
     void render(float *stereo, int frames);
-
-    int sampleRate() const { return m_rate; }
 
 private:
     struct VoiceState {
@@ -95,14 +91,6 @@ private:
     int m_rate;
     std::array<VoiceState, voiceCount> m_voices{};
     std::vector<NoteState> m_notes; // a fixed pool
-    float m_fade = 1;               // silence() fades everything out
-    bool m_fading = false;
 };
-
-// The sample of a timbre at a phase (in cycles), before any envelope.
-float timbreSample(Timbre timbre, double phase);
-// Left and right gains for a pan from -1 to +1: equal power, and never all
-// on one side, so a player who hears with one ear still hears every sound.
-void panGains(float pan, float &left, float &right);
 
 } // namespace platform
