@@ -31,16 +31,11 @@ int laneAt(float hogTop)
     return -1;
 }
 
-bool touchesOne(const Lane &lane, float hogLeft, float vehicleLeft)
-{
-    return touches(lane, hogLeft, LaneLefts{vehicleLeft, vehicleLeft, vehicleLeft});
-}
-
 // The first vehicle in index order that touches the hedgehog, or -1.
 int touching(const Lane &lane, float hogLeft, const LaneLefts &lefts)
 {
     for (int i = 0; i < lane.count; ++i) {
-        if (touchesOne(lane, hogLeft, lefts[std::size_t(i)]))
+        if (touchesVehicle(lane, hogLeft, lefts[std::size_t(i)]))
             return i;
     }
     return -1;
@@ -61,8 +56,6 @@ int steps(int ms)
 LaneCue cueOf(const FieldView &field, int index)
 {
     LaneCue cue;
-    if (index < 0)
-        return cue;
     const Lane &lane = *lanesBottomUp[std::size_t(index)];
     const LaneTiming timing = timingOf(field, index);
     cue.lane = index;

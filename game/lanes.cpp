@@ -28,20 +28,20 @@ bool inBand(const Lane &lane, float hogTop)
     return hogTop <= lane.bandLast && hogTop >= lane.bandFirst;
 }
 
-bool touches(const Lane &lane, float hogLeft, const LaneLefts &lefts)
+bool touchesVehicle(const Lane &lane, float hogLeft, float vehicleLeft)
 {
     const float h = hogLeft;
     const float r = h + hedgehogWidth;
-    // First the hedgehog's right edge inside a vehicle, then its left edge.
+    const float v = vehicleLeft;
+    // The hedgehog's right edge inside the vehicle, or its left edge.
     // Together: the open spans of hedgehog and vehicle overlap.
+    return (r > v && v + lane.vehicleLength > r) || (h > v && v + lane.vehicleLength > h);
+}
+
+bool touches(const Lane &lane, float hogLeft, const LaneLefts &lefts)
+{
     for (int i = 0; i < lane.count; ++i) {
-        const float v = lefts[std::size_t(i)];
-        if (r > v && v + lane.vehicleLength > r)
-            return true;
-    }
-    for (int i = 0; i < lane.count; ++i) {
-        const float v = lefts[std::size_t(i)];
-        if (h > v && v + lane.vehicleLength > h)
+        if (touchesVehicle(lane, hogLeft, lefts[std::size_t(i)]))
             return true;
     }
     return false;

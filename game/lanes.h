@@ -45,6 +45,8 @@ void moveLane(const Lane &lane, LaneLefts &lefts);
 // Whether a hedgehog at `hogLeft` touches one of the lane's vehicles,
 // wherever it stands: the lane's hit test without its band.
 bool touches(const Lane &lane, float hogLeft, const LaneLefts &lefts);
+// Whether a hedgehog at `hogLeft` touches the one vehicle at `vehicleLeft`.
+bool touchesVehicle(const Lane &lane, float hogLeft, float vehicleLeft);
 // Whether the lane can hit a hedgehog whose Top is `hogTop`.
 bool inBand(const Lane &lane, float hogTop);
 

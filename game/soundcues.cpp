@@ -117,7 +117,7 @@ void SoundCues::lanes(const CueFrame &frame)
     for (int i = 0; i < 2; ++i) {
         const LaneCue &cue = frame.lanes[std::size_t(i)];
         platform::Voice voice;
-        voice.sounding = cue.lane >= 0 && (cue.covered || cue.arrivalSteps >= 0);
+        voice.sounding = cue.lane >= 0;
         voice.steady = cue.covered;
         // The pulses' pace: the time until the next vehicle arrives; while
         // one covers the column, the held tone's throb: until it is free.
