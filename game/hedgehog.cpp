@@ -46,24 +46,22 @@ void QuillwayGame::Form_KeyDown(int KeyCode, int Shift)
         case platform::vk::Up:
             if (!moving)
                 break;
-            if (Hog.Top() <= crossingTop) {
+            if (Hog.Top() <= crossingTop)
                 cross();
-            } else {
-                Hog.setTop(Hog.Top() - rowStep);
-                soundCues.stepped(Hog.Top(), Hog.Left());
-            }
+            else
+                move(true, 0, -rowStep);
             break;
         case platform::vk::Down:
             if (moving)
-                move(Hog.Top() < bottomRow, [this] { Hog.setTop(Hog.Top() + rowStep); });
+                move(Hog.Top() < bottomRow, 0, rowStep);
             break;
         case platform::vk::Left:
             if (moving)
-                move(Hog.Left() > leftmostRefused, [this] { Hog.setLeft(Hog.Left() - sideStep); });
+                move(Hog.Left() > leftmostRefused, -sideStep, 0);
             break;
         case platform::vk::Right:
             if (moving)
-                move(Hog.Left() < rightmostRefused, [this] { Hog.setLeft(Hog.Left() + sideStep); });
+                move(Hog.Left() < rightmostRefused, sideStep, 0);
             break;
         case platform::vk::P: togglePause(); break;
         default: break;
@@ -81,13 +79,14 @@ void QuillwayGame::Form_KeyDown(int KeyCode, int Shift)
     updateSound();
 }
 
-void QuillwayGame::move(bool allowed, const std::function<void()> &step)
+void QuillwayGame::move(bool allowed, float dLeft, float dTop)
 {
     if (!allowed) {
         soundCues.refused();
         return;
     }
-    step();
+    Hog.setLeft(Hog.Left() + dLeft);
+    Hog.setTop(Hog.Top() + dTop);
     soundCues.stepped(Hog.Top(), Hog.Left());
 }
 

@@ -128,8 +128,9 @@ private:
 
     bool dying() const { return Timer6.Enabled(); }
     void cross();
-    // A move of the hedgehog, or the bump of one refused at an edge.
-    void move(bool allowed, const std::function<void()> &step);
+    // A step of the hedgehog by (dLeft, dTop) twips, or the bump of one
+    // refused at an edge.
+    void move(bool allowed, float dLeft, float dTop);
     void togglePause();
     void startTimers();
     void stopTimers();
