@@ -63,10 +63,11 @@ struct Scene {
         game.Show();
         platform::testing::input::pressKey(game, Qt::Key_S);
     }
-    // Lets `ms` pass, rendering the sound of each 16 ms as it comes.
+    // The clock's step: each is rendered as it comes.
+    static constexpr int grain = platform::Clock::resolutionMs;
+    // Lets `ms` pass, rendering the sound of each step as it comes.
     void let(int ms)
     {
-        constexpr int grain = platform::Clock::resolutionMs;
         for (int t = 0; t < ms; t += grain) {
             clock.advance(grain);
             const std::size_t at = samples.size();
@@ -79,8 +80,8 @@ struct Scene {
     // satisfies `ready`.
     void letUntil(int ms, int index, const std::function<bool(const game::LaneCue &)> &ready)
     {
-        for (int t = 0; t < ms && !ready(game::cuesFor(game::fieldOf(game)).lanes[std::size_t(index)]); t += 16)
-            let(16);
+        for (int t = 0; t < ms && !ready(game::cuesFor(game::fieldOf(game)).lanes[std::size_t(index)]); t += grain)
+            let(grain);
     }
     void clearRoad()
     {
